@@ -1,0 +1,31 @@
+#ifndef TANGLEWICK_APP_CONTROLARRAY_H
+#define TANGLEWICK_APP_CONTROLARRAY_H
+
+#include "runtimeerror.h"
+
+#include <map>
+
+// A control array: controls of one kind reached by index, such as the tiles
+// Label1(1..12). Asking for an index that has no member is run-time error
+// 340, which the key handler relies on to recover a runaway count.
+template<typename Control> class ControlArray {
+public:
+    void add(int index, Control *control) { m_members[index] = control; }
+
+    Control *operator()(int index) const
+    {
+        const auto member = m_members.find(index);
+        if (member == m_members.end())
+            platform::raise(platform::ControlArrayElementMissing);
+        return member->second;
+    }
+
+    int count() const { return static_cast<int>(m_members.size()); }
+    auto begin() const { return m_members.begin(); }
+    auto end() const { return m_members.end(); }
+
+private:
+    std::map<int, Control *> m_members;
+};
+
+#endif

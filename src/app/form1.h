@@ -1,0 +1,92 @@
+#ifndef TANGLEWICK_APP_FORM1_H
+#define TANGLEWICK_APP_FORM1_H
+
+// Form1 is the game's one window. It owns every control and the game's
+// state; its event handlers run the game step by step. Word files are read
+// by src/words, the draw, the shuffle and the counters are worked out by
+// src/play, and the host services (message box, end of the program, clock,
+// random generator) come from src/platform through platform::Host.
+
+#include "clock.h"
+#include "controlarray.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class GuessBox;
+class Line;
+class Shape;
+class WordListBox;
+
+namespace platform {
+struct Host;
+}
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(platform::Host &host, QWidget *parent = nullptr);
+
+    // Raised once by the program's entry, before the window is first shown.
+    void Form_Load();
+    void Option8_Click();
+    void Option9_Click();
+    void Option10_Click();
+    void Option11_Click();
+    void Option12_Click();
+
+    // The controls, under their designer names.
+    ControlArray<QLabel> Label1;
+    ControlArray<QLabel> Label2;
+    ControlArray<Shape> Shape1;
+    Line *Line1 = nullptr;
+    Line *Line2 = nullptr;
+    QRadioButton *Option8 = nullptr;
+    QRadioButton *Option9 = nullptr;
+    QRadioButton *Option10 = nullptr;
+    QRadioButton *Option11 = nullptr;
+    QRadioButton *Option12 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    GuessBox *GuessWord = nullptr;
+    QPushButton *GetNewWord = nullptr;
+    QPushButton *ShowWord = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    WordListBox *WordList = nullptr;
+    QLineEdit *TextBox1 = nullptr;
+    QLineEdit *PickWord = nullptr;
+    QLineEdit *Cword = nullptr;
+    QLineEdit *InCor = nullptr;
+
+    // Window-level state.
+    std::int16_t TypedCount = 0;
+    QString WordFile;
+    std::int32_t WordCount = 0;
+    std::int32_t PickIndex = 0;
+    platform::Date StartTime = 0;
+
+private:
+    void createControls();
+    void connectEvents();
+    void onEvent(const std::function<void()> &handler);
+
+    void SelectWordLength(int length);
+    void CountWords();
+    void ReportUnusableWordFile();
+    void LoadWordList();
+    void PickNewWord();
+    void ScrambleWord();
+
+    platform::Host &m_host;
+};
+
+#endif

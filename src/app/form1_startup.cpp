@@ -1,0 +1,80 @@
+// Start-up, the choice of word length, and reading the word file into the
+// word list.
+
+#include "form1.h"
+
+#include "guessbox.h"
+#include "host.h"
+#include "runtimeerror.h"
+#include "wordfiles.h"
+#include "wordlistbox.h"
+
+#include <QLabel>
+
+void Form1::Form_Load()
+{
+    StartTime = platform::timeOfDay(m_host.clock);
+    SelectWordLength(8);
+}
+
+void Form1::Option8_Click()
+{
+    SelectWordLength(8);
+}
+
+void Form1::Option9_Click()
+{
+    SelectWordLength(9);
+}
+
+void Form1::Option10_Click()
+{
+    SelectWordLength(10);
+}
+
+void Form1::Option11_Click()
+{
+    SelectWordLength(11);
+}
+
+void Form1::Option12_Click()
+{
+    SelectWordLength(12);
+}
+
+void Form1::SelectWordLength(int length)
+{
+    WordFile = words::wordFilePath(m_host.programDirectory, words::wordFileName(length));
+    GuessWord->setMaxLength(length);
+    CountWords();
+    LoadWordList();
+    PickNewWord();
+}
+
+void Form1::CountWords()
+{
+    bool missing = false;
+    try {
+        words::countEntries(WordFile, WordCount);
+    } catch (const platform::RuntimeError &error) {
+        // Any other failure keeps the count reached so far.
+        missing = error.code() == platform::FileNotFound;
+    }
+    // A file with no entries leaves nothing to play, just like a missing one.
+    if (missing || WordCount == 0)
+        ReportUnusableWordFile();
+}
+
+void Form1::ReportUnusableWordFile()
+{
+    m_host.messageBox.show(
+        QStringLiteral("Can Not Find File ") + WordFile + QStringLiteral(" It's Missing or Corrupted"),
+        QStringLiteral("Error"), platform::CriticalOk);
+    m_host.programEnd.end(platform::MissingWordFileExit);
+}
+
+void Form1::LoadWordList()
+{
+    WordList->clear();
+    WordList->addItems(QStringList {words::Separator} + words::loadEntries(WordFile));
+}

@@ -1,0 +1,41 @@
+#ifndef TANGLEWICK_APP_GUESSBOX_H
+#define TANGLEWICK_APP_GUESSBOX_H
+
+#include <QLineEdit>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+
+// The character code a key press gives the guess box's key handler, or
+// nothing for keys that type no character (arrows, Home, End, Delete,
+// function keys, Shift, Alt combinations). Backspace is 8, Enter 13, and
+// Ctrl with a letter its control character (Ctrl+A is 1).
+std::optional<std::int16_t> characterCode(const QKeyEvent &event);
+
+// The single-line box the player types the guess into. Each key that types
+// a character first goes to the key handler, which may change the code or
+// discard the key (0); only what it leaves reaches the box. Pasting,
+// dragging text in and input-method text are refused: every character in
+// the box came through the key handler.
+class GuessBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using KeyPressHandler = std::function<void(std::int16_t &KeyAscii)>;
+
+    explicit GuessBox(QWidget *parent);
+    void setKeyPressHandler(KeyPressHandler handler) { m_keyPress = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void receive(std::int16_t KeyAscii);
+
+    KeyPressHandler m_keyPress;
+};
+
+#endif

@@ -1,0 +1,80 @@
+#ifndef TANGLEWICK_APP_LAYOUT_H
+#define TANGLEWICK_APP_LAYOUT_H
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <string_view>
+
+// Where every control of the main window stands, in twips (1/1440 inch)
+// from the top-left corner of the client area.
+namespace layout {
+
+inline constexpr int TwipsPerPixel = 15;
+
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Place {
+    std::string_view name;
+    TwipRect rect;
+};
+
+inline constexpr TwipRect ClientArea {0, 0, 10470, 4200};
+
+inline constexpr std::array<Place, 22> Places {{
+    {"Option8", {120, 2760, 200, 200}},
+    {"Option9", {120, 3000, 200, 200}},
+    {"Option10", {120, 3240, 200, 200}},
+    {"Option11", {120, 3480, 200, 200}},
+    {"Option12", {120, 3720, 200, 200}},
+    {"Label5", {480, 2750, 855, 1215}},
+    {"Label3", {1680, 2800, 2895, 375}},
+    {"GuessWord", {4560, 2760, 2415, 375}},
+    {"GetNewWord", {7440, 2760, 2415, 375}},
+    {"ShowWord", {9960, 2760, 135, 135}},
+    {"Text1", {2160, 3480, 4815, 375}},
+    {"Text3", {2160, 3480, 4815, 375}},
+    {"Label4", {7440, 3480, 1575, 375}},
+    {"Text2", {9000, 3480, 855, 375}},
+    {"Label6", {0, 3960, 10455, 135}},
+    // Below the client area: state-holding controls, never seen.
+    {"WordList", {3600, 4320, 2895, 2400}},
+    {"TextBox1", {6840, 4440, 2655, 375}},
+    {"PickWord", {6840, 4920, 2655, 375}},
+    {"Cword", {6840, 5400, 1335, 285}},
+    {"InCor", {8280, 5400, 1215, 285}},
+    // The two rules, as their bounding boxes one pixel high.
+    {"Line1", {0, 1200, 10200, 15}},
+    {"Line2", {0, 2520, 10200, 15}},
+}};
+
+// The tile rows and their frames, for i = 1..12.
+constexpr TwipRect label1Rect(int i)
+{
+    return {840 + 720 * (i - 1), 360, 495, 495};
+}
+constexpr TwipRect label2Rect(int i)
+{
+    return {840 + 720 * (i - 1), 1560, 495, 495};
+}
+// Shape1 has the members 1..12 (around Label1) and 15..26 (around Label2).
+constexpr TwipRect shape1Rect(int index)
+{
+    const bool upper = index <= 12;
+    const int i = upper ? index : index - 14;
+    return {720 + 720 * (i - 1), upper ? 240 : 1440, 735, 735};
+}
+
+TwipRect placeOf(std::string_view name);
+QRect toPixels(const TwipRect &rect);
+int toPixels(int twips);
+
+} // namespace layout
+
+#endif

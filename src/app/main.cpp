@@ -1,0 +1,14 @@
+#include "form1.h"
+#include "host.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    platform::SystemHost system;
+    Form1 window(system.host());
+    platform::runEvent(system.host(), [&window] { window.Form_Load(); });
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,58 @@
+#include "host.h"
+
+#include "runtimeerror.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <chrono>
+#include <new>
+
+namespace platform {
+
+namespace {
+void reportUnhandledError(Host &host, int code)
+{
+    host.messageBox.show(QStringLiteral("Run-time error '%1':\n\n%2").arg(code).arg(errorDescription(code)),
+        QStringLiteral("Tanglewick"), CriticalOk);
+    host.programEnd.end(UnhandledErrorExit);
+}
+
+std::uint64_t startingState()
+{
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
+        ^ static_cast<std::uint64_t>(QCoreApplication::applicationPid()) << 32;
+}
+} // namespace
+
+QString programDirectory()
+{
+    const QFileInfo executable(QCoreApplication::applicationFilePath());
+    const QString resolved = executable.canonicalFilePath();
+    return QDir::toNativeSeparators(QFileInfo(resolved.isEmpty() ? executable.filePath() : resolved).path());
+}
+
+SystemHost::SystemHost()
+    : m_random(m_clock, startingState())
+    , m_host {m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
+{
+}
+
+void runEvent(Host &host, const std::function<void()> &handler)
+{
+    try {
+        try {
+            handler();
+        } catch (const RuntimeError &error) {
+            reportUnhandledError(host, error.code());
+        } catch (const std::bad_alloc &) {
+            reportUnhandledError(host, OutOfMemory);
+        }
+    } catch (const ProgramEnded &) {
+        // Only a stand-in for the end of the program returns here; the
+        // real one never comes back.
+    }
+}
+
+} // namespace platform

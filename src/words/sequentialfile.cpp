@@ -1,0 +1,52 @@
+#include "sequentialfile.h"
+
+#include "runtimeerror.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <bitset>
+
+namespace words {
+
+namespace {
+constexpr int MaxFileNumber = 511;
+std::bitset<MaxFileNumber + 1> fileNumbersInUse;
+} // namespace
+
+std::int16_t SequentialFile::freeFile()
+{
+    for (int number = 1; number <= MaxFileNumber; ++number) {
+        if (!fileNumbersInUse.test(number))
+            return static_cast<std::int16_t>(number);
+    }
+    platform::raise(platform::PathFileAccessError);
+}
+
+SequentialFile::SequentialFile(std::int16_t fileNumber, const QString &path)
+    : m_fileNumber(fileNumber)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        platform::raise(platform::FileNotFound);
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        platform::raise(platform::PathFileAccessError);
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        platform::raise(platform::DeviceIOError);
+    m_reader.emplace(std::move(data));
+    fileNumbersInUse.set(static_cast<std::size_t>(m_fileNumber));
+}
+
+SequentialFile::~SequentialFile()
+{
+    close();
+}
+
+void SequentialFile::close()
+{
+    fileNumbersInUse.reset(static_cast<std::size_t>(m_fileNumber));
+}
+
+} // namespace words

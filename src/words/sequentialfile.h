@@ -1,0 +1,40 @@
+#ifndef TANGLEWICK_WORDS_SEQUENTIALFILE_H
+#define TANGLEWICK_WORDS_SEQUENTIALFILE_H
+
+#include "fieldreader.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace words {
+
+// A word file opened for sequential reading under a file number, as each
+// pass over a word file opens it afresh. The number is released when the
+// file is closed or destroyed, so a pass that fails part-way leaves no file
+// open behind it.
+class SequentialFile {
+public:
+    // The lowest file number not in use.
+    static std::int16_t freeFile();
+
+    // Opens the file; a missing file is run-time error 53, a path that is
+    // not a readable file 75, a failing read 57.
+    SequentialFile(std::int16_t fileNumber, const QString &path);
+    ~SequentialFile();
+    SequentialFile(const SequentialFile &) = delete;
+    SequentialFile &operator=(const SequentialFile &) = delete;
+
+    bool atEnd() const { return m_reader->atEnd(); }
+    QString readField() { return m_reader->readField(); }
+    void close();
+
+private:
+    std::int16_t m_fileNumber;
+    std::optional<FieldReader> m_reader;
+};
+
+} // namespace words
+
+#endif

@@ -1,0 +1,44 @@
+#include "wordfiles.h"
+
+#include "runtimeerror.h"
+#include "sequentialfile.h"
+
+#include <QDir>
+
+namespace words {
+
+QString wordFileName(int length)
+{
+    return QStringLiteral("Words%1.Txt").arg(length);
+}
+
+QString wordFilePath(const QString &directory, const QString &fileName)
+{
+    return directory + QDir::separator() + fileName;
+}
+
+void countEntries(const QString &path, std::int32_t &WordCount)
+{
+    const std::int16_t FileNum = SequentialFile::freeFile();
+    WordCount = 0;
+    SequentialFile file(FileNum, path);
+    QString LineBuf;
+    while (!file.atEnd()) {
+        LineBuf = file.readField();
+        WordCount = platform::toInt32(static_cast<long long>(WordCount) + 1);
+    }
+    file.close();
+}
+
+QStringList loadEntries(const QString &path)
+{
+    const std::int16_t FileNum = SequentialFile::freeFile();
+    SequentialFile file(FileNum, path);
+    QStringList entries;
+    while (!file.atEnd())
+        entries.append(file.readField());
+    file.close();
+    return entries;
+}
+
+} // namespace words

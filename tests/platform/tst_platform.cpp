@@ -1,0 +1,123 @@
+#include "clock.h"
+#include "fakehost.h"
+#include "host.h"
+#include "random.h"
+#include "runtimeerror.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomValuesLieBelowOne()
+    {
+        FixedClock clock;
+        platform::MixingRandom random(clock, 0);
+        for (int i = 0; i < 200000; ++i) {
+            const float r = random.next();
+            QVERIFY(r >= 0.0f);
+            QVERIFY(r < 1.0f);
+        }
+    }
+
+    void reseedWithTheSameTimeDoesNotRepeatTheDraw()
+    {
+        // Two New Words within one second reseed with the same time of day.
+        FixedClock clock;
+        platform::MixingRandom random(clock, 42);
+        random.reseed(0.5);
+        const float first = random.next();
+        random.reseed(0.5);
+        const float second = random.next();
+        QVERIFY(first != second);
+    }
+
+    void sameStartAndSeedGiveTheSameSequence()
+    {
+        FixedClock clock;
+        platform::MixingRandom a(clock, 7);
+        platform::MixingRandom b(clock, 7);
+        a.reseedFromTimer();
+        b.reseedFromTimer();
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(a.next(), b.next());
+    }
+
+    void timeOfDayDropsTheFractionOfASecond()
+    {
+        FixedClock clock;
+        clock.msecs = (13 * 3600 + 5 * 60 + 9) * 1000 + 999;
+        const platform::Date now = platform::timeOfDay(clock);
+        QCOMPARE(platform::hourOf(now), 13);
+        QCOMPARE(platform::minuteOf(now), 5);
+        QCOMPARE(platform::secondOf(now), 9);
+        QCOMPARE(now, platform::timeSerial(13, 5, 9));
+        QCOMPARE(platform::timerSeconds(clock), 47109.999);
+    }
+
+    void formatsTimeAsHoursMinutesSeconds_data()
+    {
+        QTest::addColumn<double>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("midnight") << 0.0 << u"00:00:00"_s;
+        QTest::newRow("one hour") << platform::timeSerial(1, 0, 0) << u"01:00:00"_s;
+        QTest::newRow("last second of the day") << platform::timeSerial(23, 59, 59) << u"23:59:59"_s;
+        QTest::newRow("a whole day wraps") << 1.0 << u"00:00:00"_s;
+        QTest::newRow("difference of two times")
+            << platform::timeSerial(14, 0, 5) - platform::timeSerial(13, 58, 0) << u"00:02:05"_s;
+    }
+
+    void formatsTimeAsHoursMinutesSeconds()
+    {
+        QFETCH(double, date);
+        QFETCH(QString, text);
+        QCOMPARE(platform::formatHms(date), text);
+    }
+
+    void wholeNumbersOverflowPastTheirRange()
+    {
+        QCOMPARE(platform::toInt16(32767), std::int16_t {32767});
+        QCOMPARE(platform::toInt16(-32768), std::int16_t {-32768});
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::toInt16(32768));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::toInt32(2147483648LL));
+        try {
+            platform::toInt16(-32769);
+            QFAIL("no overflow");
+        } catch (const platform::RuntimeError &error) {
+            QCOMPARE(error.code(), int(platform::Overflow));
+        }
+    }
+
+    void unhandledErrorIsReportedAndEndsTheProgram()
+    {
+        FakeHost fake;
+        bool afterTheError = false;
+        platform::runEvent(fake.host, [&] {
+            platform::raise(platform::TypeMismatch);
+            afterTheError = true;
+        });
+        QVERIFY(!afterTheError);
+        QCOMPARE(fake.messageBox.shown.size(), 1);
+        QCOMPARE(fake.messageBox.shown[0].title, u"Tanglewick"_s);
+        QCOMPARE(fake.messageBox.shown[0].style, int(platform::CriticalOk));
+        QVERIFY(fake.messageBox.shown[0].text.contains(u"13"_s));
+        QVERIFY(fake.messageBox.shown[0].text.contains(u"Type mismatch"_s));
+        QCOMPARE(fake.programEnd.status, std::optional<int>(platform::UnhandledErrorExit));
+    }
+
+    void handlerWithoutErrorsEndsNothing()
+    {
+        FakeHost fake;
+        int runs = 0;
+        platform::runEvent(fake.host, [&] { ++runs; });
+        QCOMPARE(runs, 1);
+        QVERIFY(fake.messageBox.shown.isEmpty());
+        QVERIFY(!fake.programEnd.status);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"

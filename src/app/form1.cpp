@@ -3,16 +3,55 @@
 #include "guessbox.h"
 #include "host.h"
 #include "layout.h"
+#include "legendlabel.h"
 #include "shapes.h"
 #include "wordlistbox.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 constexpr int TileCount = 12;
+
+const QColor LightGrey(0xC0, 0xC0, 0xC0);
+const QColor FrameBlue(0x00, 0x00, 0xC0);
+const QColor VerdictRed(0xFF, 0x00, 0x00);
+
+const QString CourierNew = QStringLiteral("Courier New");
+const QString MsSansSerif = QStringLiteral("MS Sans Serif");
+
+// A bold font of the given face, sized in points at 96 dots per inch so the
+// layout in twips and the text agree whatever the display reports.
+QFont boldFont(const QString &family, double points)
+{
+    // Where the face itself is absent, a metric-compatible one stands in.
+    QFont::insertSubstitutions(CourierNew, {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(MsSansSerif, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont font(family);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setBold(true);
+    font.setStyleHint(family == CourierNew ? QFont::TypeWriter : QFont::SansSerif);
+    return font;
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A label with an opaque background in the given colour.
+void paintBackground(QWidget *widget, const QColor &colour)
+{
+    setColour(widget, QPalette::Window, colour);
+    widget->setAutoFillBackground(true);
+}
 
 template<typename Control> Control *place(Control *control, const char *name)
 {
@@ -21,68 +60,136 @@ template<typename Control> Control *place(Control *control, const char *name)
     return control;
 }
 
-QLineEdit *textBox(QWidget *parent, const char *name, const QString &text = {})
+QLabel *caption(QWidget *parent, const char *name, const QString &text, double points)
+{
+    auto *label = place(new QLabel(text, parent), name);
+    label->setFont(boldFont(MsSansSerif, points));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    paintBackground(label, LightGrey);
+    return label;
+}
+
+// A box that shows a message or a count: read-only, centred, bold.
+QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, double points)
 {
     auto *box = place(new QLineEdit(text, parent), name);
+    box->setFont(boldFont(MsSansSerif, points));
+    box->setAlignment(Qt::AlignCenter);
+    box->setReadOnly(true);
     return box;
+}
+
+QPushButton *greyButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = place(new QPushButton(text, parent), name);
+    setColour(button, QPalette::Button, LightGrey);
+    button->setAutoDefault(false);
+    return button;
 }
 } // namespace
 
 Form1::Form1(platform::Host &host, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
     setWindowTitle(QString(83, QLatin1Char(' ')) + QStringLiteral("Tanglewick"));
+    QIcon icon(QStringLiteral(":/icons/tanglewick-32.png"));
+    icon.addFile(QStringLiteral(":/icons/tanglewick-256.png"));
+    setWindowIcon(icon);
     setFixedSize(layout::toPixels(layout::ClientArea).size());
+    paintBackground(this, LightGrey);
+    createDecorations();
     createControls();
+    createHiddenControls();
     connectEvents();
+    GuessWord->setFocus();
+    centreOnScreen();
 }
 
-void Form1::createControls()
+// Frames, rules and captions come first: every box and button created after
+// them is drawn above them.
+void Form1::createDecorations()
 {
     for (int i = 1; i <= TileCount; ++i) {
-        Shape1.add(i, new Shape(QColor(0x00, 0x00, 0xC0), this));
-        Shape1(i)->setGeometry(layout::toPixels(layout::shape1Rect(i)));
-        Shape1.add(i + 14, new Shape(QColor(0x00, 0x00, 0xC0), this));
-        Shape1(i + 14)->setGeometry(layout::toPixels(layout::shape1Rect(i + 14)));
+        for (const int index : {i, i + 14}) {
+            Shape1.add(index, new Shape(FrameBlue, this));
+            Shape1(index)->setObjectName(QStringLiteral("Shape1_%1").arg(index));
+            Shape1(index)->setGeometry(layout::toPixels(layout::shape1Rect(index)));
+        }
     }
     for (int i = 1; i <= TileCount; ++i) {
-        Label1.add(i, new QLabel(this));
-        Label1(i)->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        Label1(i)->setGeometry(layout::toPixels(layout::label1Rect(i)));
-        Label2.add(i, new QLabel(this));
-        Label2(i)->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        Label2(i)->setGeometry(layout::toPixels(layout::label2Rect(i)));
+        Label1.add(i, tile(QStringLiteral("Label1_%1").arg(i), layout::label1Rect(i)));
+        Label2.add(i, tile(QStringLiteral("Label2_%1").arg(i), layout::label2Rect(i)));
     }
     Line1 = place(new Line(Qt::black, this), "Line1");
     Line2 = place(new Line(Qt::black, this), "Line2");
 
+    Label5 = place(new LegendLabel(QStringLiteral("08 Word 09 Word 10 Word 11 Word 12 Word"),
+                       layout::toPixels(layout::OptionStep), this),
+        "Label5");
+    Label5->setFont(boldFont(CourierNew, 9.75));
+    paintBackground(Label5, LightGrey);
+    Label3 = caption(this, "Label3", QStringLiteral("Enter Your Guess Word :"), 9.75);
+    Label4 = caption(this, "Label4", QStringLiteral("Total Scores :"), 9.75);
+    Label6 = place(new QLabel(this), "Label6");
+    paintBackground(Label6, LightGrey);
+    Label6->setToolTip(QStringLiteral("Tanglewick \u00A9 2026 The Tanglewick developers. All rights reserved."));
+}
+
+QLabel *Form1::tile(const QString &name, const layout::TwipRect &rect)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(name);
+    label->setGeometry(layout::toPixels(rect));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(boldFont(CourierNew, 20.25));
+    paintBackground(label, Qt::white);
+    setColour(label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+void Form1::createControls()
+{
     Option8 = place(new QRadioButton(QStringLiteral("Option1"), this), "Option8");
     Option9 = place(new QRadioButton(QStringLiteral("Option2"), this), "Option9");
     Option10 = place(new QRadioButton(QStringLiteral("Option3"), this), "Option10");
     Option11 = place(new QRadioButton(QStringLiteral("Option4"), this), "Option11");
     Option12 = place(new QRadioButton(QStringLiteral("Option5"), this), "Option12");
     Option8->setChecked(true);
-    Label5 = place(new QLabel(QStringLiteral("08 Word 09 Word 10 Word 11 Word 12 Word"), this), "Label5");
-    Label3 = place(new QLabel(QStringLiteral("Enter Your Guess Word :"), this), "Label3");
-    GuessWord = place(new GuessBox(this), "GuessWord");
-    GetNewWord = place(new QPushButton(QStringLiteral("New Word"), this), "GetNewWord");
-    ShowWord = place(new QPushButton(this), "ShowWord");
 
-    Text1 = textBox(this, "Text1", QStringLiteral("InCorrect !!!"));
-    Text3 = textBox(this, "Text3", QStringLiteral("Congratulations !!! Your Word Is Correct."));
-    Text1->raise();
+    GuessWord = place(new GuessBox(this), "GuessWord");
+    GuessWord->setFont(boldFont(CourierNew, 12));
+    GetNewWord = greyButton(this, "GetNewWord", QStringLiteral("New Word"));
+    GetNewWord->setFont(boldFont(MsSansSerif, 12));
+    ShowWord = greyButton(this, "ShowWord", QString());
+    ShowWord->setToolTip(QStringLiteral("  Click To Show Word "));
+
+    // Text1 lies above Text3 on the same spot: with both shown, the
+    // incorrect-guess message is the one seen.
+    Text3 = messageBox(this, "Text3", QStringLiteral("Congratulations !!! Your Word Is Correct."), 9.75);
+    setColour(Text3, QPalette::Text, VerdictRed);
+    Text1 = messageBox(this, "Text1", QStringLiteral("InCorrect !!!"), 9.75);
     Text1->hide();
     Text3->hide();
-    Label4 = place(new QLabel(QStringLiteral("Total Scores :"), this), "Label4");
-    Text2 = textBox(this, "Text2", QStringLiteral("0"));
-    Label6 = place(new QLabel(this), "Label6");
+    Text2 = messageBox(this, "Text2", QStringLiteral("0"), 12);
+}
 
+// The state-holding controls lie below the client area: real controls that
+// take the focus by Tab like the others, but never seen.
+void Form1::createHiddenControls()
+{
     WordList = place(new WordListBox(this), "WordList");
-    TextBox1 = textBox(this, "TextBox1");
-    PickWord = textBox(this, "PickWord");
-    Cword = textBox(this, "Cword", QStringLiteral("1"));
-    InCor = textBox(this, "InCor", QStringLiteral("0"));
+    TextBox1 = place(new QLineEdit(this), "TextBox1");
+    PickWord = place(new QLineEdit(this), "PickWord");
+    Cword = place(new QLineEdit(QStringLiteral("1"), this), "Cword");
+    InCor = place(new QLineEdit(QStringLiteral("0"), this), "InCor");
+
+    m_tabOrder = {GuessWord, GetNewWord, Text2, Text3, Option8, Option9, Option10, Option11, Option12, WordList,
+        PickWord, TextBox1, Text1, ShowWord, Cword, InCor};
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
 void Form1::connectEvents()
@@ -103,4 +210,36 @@ void Form1::connectEvents()
 void Form1::onEvent(const std::function<void()> &handler)
 {
     platform::runEvent(m_host, handler);
+}
+
+// Opens the window centred on the screen, allowing for the frame the
+// window manager puts around it.
+void Form1::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize client = size();
+    const QPoint frame(layout::toPixels(layout::FrameSide), layout::toPixels(layout::FrameTop));
+    const QSize outer(client.width() + 2 * frame.x(), client.height() + frame.y() + frame.x());
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2) + frame);
+}
+
+// Tab and Shift+Tab follow the tab order, skipping hidden controls; the
+// option buttons are one group with a single stop at the selected one.
+bool Form1::focusNextPrevChild(bool next)
+{
+    const qsizetype count = m_tabOrder.size();
+    qsizetype at = m_tabOrder.indexOf(focusWidget());
+    for (qsizetype step = 0; step < count; ++step) {
+        at = next ? (at + 1) % count : (at - 1 + count) % count;
+        QWidget *candidate = m_tabOrder[at];
+        const auto *option = qobject_cast<QRadioButton *>(candidate);
+        if (candidate->isVisibleTo(this) && candidate->isEnabled() && (!option || option->isChecked())) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }

@@ -9,10 +9,12 @@
 
 #include "clock.h"
 #include "controlarray.h"
+#include "layout.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -74,8 +76,15 @@ public:
     std::int32_t PickIndex = 0;
     platform::Date StartTime = 0;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
+    void createDecorations();
+    QLabel *tile(const QString &name, const layout::TwipRect &rect);
     void createControls();
+    void createHiddenControls();
+    void centreOnScreen();
     void connectEvents();
     void onEvent(const std::function<void()> &handler);
 
@@ -87,6 +96,7 @@ private:
     void ScrambleWord();
 
     platform::Host &m_host;
+    QList<QWidget *> m_tabOrder;
 };
 
 #endif

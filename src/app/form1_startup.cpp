@@ -76,5 +76,5 @@ void Form1::ReportUnusableWordFile()
 void Form1::LoadWordList()
 {
     WordList->clear();
-    WordList->addItems(QStringList {words::Separator} + words::loadEntries(WordFile));
+    WordList->addItems(QStringList{words::Separator} + words::loadEntries(WordFile));
 }

@@ -25,9 +25,14 @@ struct Place {
     TwipRect rect;
 };
 
-inline constexpr TwipRect ClientArea {0, 0, 10470, 4200};
+inline constexpr TwipRect ClientArea{0, 0, 10470, 4200};
+// The window's frame: its sides and bottom, and its top with the title bar.
+inline constexpr int FrameSide = 45;
+inline constexpr int FrameTop = 330;
+// The option buttons stand this far apart; the legend's lines follow them.
+inline constexpr int OptionStep = 240;
 
-inline constexpr std::array<Place, 22> Places {{
+inline constexpr std::array<Place, 22> Places{{
     {"Option8", {120, 2760, 200, 200}},
     {"Option9", {120, 3000, 200, 200}},
     {"Option10", {120, 3240, 200, 200}},

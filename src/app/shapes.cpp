@@ -12,7 +12,7 @@ Shape::Shape(const QColor &outline, QWidget *parent)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(m_outline, 0));
+    painter.setPen(QPen(m_outline, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
@@ -27,6 +27,6 @@ Line::Line(const QColor &colour, QWidget *parent)
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(m_colour, 0));
+    painter.setPen(QPen(m_colour, 1));
     painter.drawLine(0, 0, width() - 1, 0);
 }

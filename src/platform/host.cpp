@@ -35,7 +35,7 @@ QString programDirectory()
 
 SystemHost::SystemHost()
     : m_random(m_clock, startingState())
-    , m_host {m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
+    , m_host{m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
 {
 }
 

@@ -16,7 +16,7 @@ std::int32_t drawIndex(float r, std::int32_t WordCount)
     // r is below 1, so the index is at most WordCount; the bound only
     // guards against a generator that breaks that promise.
     return std::clamp(
-        platform::toInt32(static_cast<long long>(index)), std::int32_t {1}, std::max(WordCount, std::int32_t {1}));
+        platform::toInt32(static_cast<long long>(index)), std::int32_t{1}, std::max(WordCount, std::int32_t{1}));
 }
 
 QString ScrambleWord(const QString &word, platform::RandomSource &random)

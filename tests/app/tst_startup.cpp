@@ -15,11 +15,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QStringList Eight {u"triangle"_s, u"abhorred"_s, u"aardvark"_s};
-const QStringList Nine {u"abandoned"_s, u"cartwheel"_s};
-const QStringList Ten {u"abbreviate"_s};
-const QStringList Eleven {u"abandonment"_s, u"battlefield"_s};
-const QStringList Twelve {u"accidentally"_s, u"acknowledged"_s};
+const QStringList Eight{u"triangle"_s, u"abhorred"_s, u"aardvark"_s};
+const QStringList Nine{u"abandoned"_s, u"cartwheel"_s};
+const QStringList Ten{u"abbreviate"_s};
+const QStringList Eleven{u"abandonment"_s, u"battlefield"_s};
+const QStringList Twelve{u"accidentally"_s, u"acknowledged"_s};
 
 QString sorted(QString text)
 {
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(m_form->WordFile, m_words->filePath(u"Words8.Txt"_s));
         QCOMPARE(m_form->GuessWord->maxLength(), 8);
         QCOMPARE(m_form->WordCount, 3);
-        QCOMPARE(listed(), QStringList {u"------------"_s} + Eight);
+        QCOMPARE(listed(), QStringList{u"------------"_s} + Eight);
         QCOMPARE(m_form->PickIndex, 2);
         QCOMPARE(m_form->PickWord->text(), u"ABHORRED"_s);
         QCOMPARE(sorted(m_form->TextBox1->text()), sorted(u"ABHORRED"_s));
@@ -107,7 +107,7 @@ private slots:
     void drawReseedsWithTheTimeOfDayThenTheShuffleFromTheTimer()
     {
         load();
-        QCOMPARE(m_fake->random.reseeds, QList<double> {platform::timeSerial(9, 30, 15)});
+        QCOMPARE(m_fake->random.reseeds, QList<double>{platform::timeSerial(9, 30, 15)});
         QCOMPARE(m_fake->random.timerReseeds, 1);
         QCOMPARE(m_fake->random.draws, 1 + 8);
     }
@@ -138,7 +138,7 @@ private slots:
         QVERIFY(option->isChecked());
         QCOMPARE(m_form->WordFile, m_words->filePath(u"Words%1.Txt"_s.arg(length)));
         QCOMPARE(m_form->GuessWord->maxLength(), length);
-        QCOMPARE(listed(), QStringList {u"------------"_s} + words);
+        QCOMPARE(listed(), QStringList{u"------------"_s} + words);
         QVERIFY(words.contains(m_form->PickWord->text().toLower()));
         QCOMPARE(sorted(m_form->TextBox1->text()), sorted(m_form->PickWord->text()));
         QCOMPARE(tiles(m_form->Label1).left(length), m_form->TextBox1->text());
@@ -183,7 +183,7 @@ private slots:
         m_words->remove(u"Words10.Txt"_s);
         QTest::mouseClick(m_form->Option10, Qt::LeftButton);
         expectMissingFileReport(u"Words10.Txt"_s);
-        QCOMPARE(listed(), QStringList {u"------------"_s} + Eight);
+        QCOMPARE(listed(), QStringList{u"------------"_s} + Eight);
     }
 
     void wordLongerThanTheTilesShowsItsFirstTwelveLetters()

@@ -79,8 +79,8 @@ private slots:
 
     void wholeNumbersOverflowPastTheirRange()
     {
-        QCOMPARE(platform::toInt16(32767), std::int16_t {32767});
-        QCOMPARE(platform::toInt16(-32768), std::int16_t {-32768});
+        QCOMPARE(platform::toInt16(32767), std::int16_t{32767});
+        QCOMPARE(platform::toInt16(-32768), std::int16_t{-32768});
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::toInt16(32768));
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::toInt32(2147483648LL));
         try {

@@ -30,8 +30,8 @@ private slots:
         QTest::newRow("eight letters, all draws high") << u"TRIANGLE"_s << high;
         QTest::newRow("twelve letters, mixed draws")
             << u"ABCDEFGHIJKL"_s
-            << QList<float> {0.1f, 0.9f, 0.5f, 0.3f, 0.7f, 0.2f, 0.8f, 0.4f, 0.6f, 0.0f, 0.95f, 0.05f};
-        QTest::newRow("three letters") << u"CAT"_s << QList<float> {0.6f, 0.2f, 0.7f};
+            << QList<float>{0.1f, 0.9f, 0.5f, 0.3f, 0.7f, 0.2f, 0.8f, 0.4f, 0.6f, 0.0f, 0.95f, 0.05f};
+        QTest::newRow("three letters") << u"CAT"_s << QList<float>{0.6f, 0.2f, 0.7f};
     }
 
     void scrambleKeepsTheLettersAndNeverLeavesTheLastLetterLast()

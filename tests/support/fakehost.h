@@ -31,7 +31,7 @@ public:
     void end(int status) override
     {
         this->status = status;
-        throw platform::ProgramEnded {status};
+        throw platform::ProgramEnded{status};
     }
     std::optional<int> status;
 };
@@ -66,7 +66,7 @@ public:
 
 struct FakeHost {
     explicit FakeHost(const QString &directory = QString())
-        : host {messageBox, programEnd, clock, random, directory}
+        : host{messageBox, programEnd, clock, random, directory}
     {
     }
     RecordingMessageBox messageBox;

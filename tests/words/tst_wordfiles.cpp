@@ -56,28 +56,28 @@ private slots:
         QTest::addColumn<QStringList>("entries");
 
         QTest::newRow("crlf after every word")
-            << "apple\r\nbanana\r\ncherry\r\n"_ba << QStringList {u"apple"_s, u"banana"_s, u"cherry"_s};
+            << "apple\r\nbanana\r\ncherry\r\n"_ba << QStringList{u"apple"_s, u"banana"_s, u"cherry"_s};
         QTest::newRow("no line end after the last word")
-            << "apple\r\nbanana\r\ncherry"_ba << QStringList {u"apple"_s, u"banana"_s, u"cherry"_s};
-        QTest::newRow("lf line ends") << "apple\nbanana\n"_ba << QStringList {u"apple"_s, u"banana"_s};
-        QTest::newRow("lone cr line ends") << "apple\rbanana\r"_ba << QStringList {u"apple"_s, u"banana"_s};
-        QTest::newRow("mixed line ends") << "a\r\nb\nc\rd"_ba << QStringList {u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+            << "apple\r\nbanana\r\ncherry"_ba << QStringList{u"apple"_s, u"banana"_s, u"cherry"_s};
+        QTest::newRow("lf line ends") << "apple\nbanana\n"_ba << QStringList{u"apple"_s, u"banana"_s};
+        QTest::newRow("lone cr line ends") << "apple\rbanana\r"_ba << QStringList{u"apple"_s, u"banana"_s};
+        QTest::newRow("mixed line ends") << "a\r\nb\nc\rd"_ba << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
         QTest::newRow("blank line is one empty entry")
-            << "apple\r\n\r\nbanana\r\n"_ba << QStringList {u"apple"_s, QString(), u"banana"_s};
+            << "apple\r\n\r\nbanana\r\n"_ba << QStringList{u"apple"_s, QString(), u"banana"_s};
         QTest::newRow("comma splits a line")
-            << "apple,banana\r\ncherry\r\n"_ba << QStringList {u"apple"_s, u"banana"_s, u"cherry"_s};
-        QTest::newRow("quoted field keeps its comma") << "\"a,b\",c\r\n"_ba << QStringList {u"a,b"_s, u"c"_s};
-        QTest::newRow("text after a closing quote is dropped") << "\"ab\"cd,e\r\n"_ba << QStringList {u"ab"_s, u"e"_s};
-        QTest::newRow("unclosed quote ends at its line") << "\"abc\r\ndef\r\n"_ba << QStringList {u"abc"_s, u"def"_s};
+            << "apple,banana\r\ncherry\r\n"_ba << QStringList{u"apple"_s, u"banana"_s, u"cherry"_s};
+        QTest::newRow("quoted field keeps its comma") << "\"a,b\",c\r\n"_ba << QStringList{u"a,b"_s, u"c"_s};
+        QTest::newRow("text after a closing quote is dropped") << "\"ab\"cd,e\r\n"_ba << QStringList{u"ab"_s, u"e"_s};
+        QTest::newRow("unclosed quote ends at its line") << "\"abc\r\ndef\r\n"_ba << QStringList{u"abc"_s, u"def"_s};
         QTest::newRow("blanks around a field are dropped")
-            << "  apple \t\r\n\tbanana\r\n"_ba << QStringList {u"apple"_s, u"banana"_s};
+            << "  apple \t\r\n\tbanana\r\n"_ba << QStringList{u"apple"_s, u"banana"_s};
         QTest::newRow("byte order mark is skipped") << "\xEF\xBB\xBF"
                                                        "apple\r\n"_ba
-                                                    << QStringList {u"apple"_s};
-        QTest::newRow("utf-8 letters") << "caf\xC3\xA9\r\n"_ba << QStringList {u"caf\u00e9"_s};
-        QTest::newRow("empty file has no entries") << QByteArray() << QStringList {};
-        QTest::newRow("only a line end is one empty entry") << "\r\n"_ba << QStringList {QString()};
-        QTest::newRow("trailing comma ends the last field") << "a,"_ba << QStringList {u"a"_s};
+                                                    << QStringList{u"apple"_s};
+        QTest::newRow("utf-8 letters") << "caf\xC3\xA9\r\n"_ba << QStringList{u"caf\u00e9"_s};
+        QTest::newRow("empty file has no entries") << QByteArray() << QStringList{};
+        QTest::newRow("only a line end is one empty entry") << "\r\n"_ba << QStringList{QString()};
+        QTest::newRow("trailing comma ends the last field") << "a,"_ba << QStringList{u"a"_s};
     }
 
     void fieldsAreReadByTheFileRules()

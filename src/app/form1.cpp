@@ -83,7 +83,9 @@ QPushButton *greyButton(QWidget *parent, const char *name, const QString &text)
 {
     auto *button = place(new QPushButton(text, parent), name);
     setColour(button, QPalette::Button, LightGrey);
-    button->setAutoDefault(false);
+    // Neither is the window's default button, but Enter presses the one
+    // that has the focus.
+    button->setAutoDefault(true);
     return button;
 }
 } // namespace
@@ -205,6 +207,10 @@ void Form1::connectEvents()
     onSelected(Option10, &Form1::Option10_Click);
     onSelected(Option11, &Form1::Option11_Click);
     onSelected(Option12, &Form1::Option12_Click);
+    connect(GetNewWord, &QPushButton::clicked, this, [this] { onEvent([this] { GetNewWord_Click(); }); });
+    connect(ShowWord, &QPushButton::clicked, this, [this] { onEvent([this] { ShowWord_Click(); }); });
+    GuessWord->setKeyPressHandler(
+        [this](std::int16_t &KeyAscii) { onEvent([this, &KeyAscii] { GuessWord_KeyPress(KeyAscii); }); });
 }
 
 void Form1::onEvent(const std::function<void()> &handler)

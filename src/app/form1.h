@@ -41,6 +41,9 @@ public:
     void Option10_Click();
     void Option11_Click();
     void Option12_Click();
+    void GuessWord_KeyPress(std::int16_t &KeyAscii);
+    void GetNewWord_Click();
+    void ShowWord_Click();
 
     // The controls, under their designer names.
     ControlArray<QLabel> Label1;
@@ -94,6 +97,11 @@ private:
     void LoadWordList();
     void PickNewWord();
     void ScrambleWord();
+    int KeyPressStep(int step, std::int16_t &KeyAscii);
+    void CheckGuess();
+
+    // The key handler's "End": it returns at once.
+    static constexpr int End = 0;
 
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;

@@ -49,6 +49,9 @@ void Form1::SelectWordLength(int length)
     CountWords();
     LoadWordList();
     PickNewWord();
+    // The new word's guess starts at the first tile, whatever was typed or
+    // judged before the switch.
+    TypedCount = 0;
 }
 
 void Form1::CountWords()

@@ -32,6 +32,11 @@ int WordListBox::count() const
     return m_model->rowCount();
 }
 
+QStringList WordListBox::entries() const
+{
+    return m_model->stringList();
+}
+
 QString WordListBox::item(int index) const
 {
     if (index < 0 || index >= m_model->rowCount())

@@ -17,6 +17,7 @@ public:
     void clear();
     void addItems(const QStringList &items);
     int count() const;
+    QStringList entries() const;
     // The entry at index, or "" where there is none.
     QString item(int index) const;
 

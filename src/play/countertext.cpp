@@ -18,6 +18,9 @@ QString incrementCounterText(const QString &text)
     const double sum = value + 1.0;
     if (!std::isfinite(sum))
         platform::raise(platform::FloatingPointError);
+    // Whole counts are written out in full ("100000000", not "1e+08").
+    if (std::trunc(sum) == sum && std::fabs(sum) < 1e15)
+        return QString::number(static_cast<qint64>(sum));
     return QString::number(sum, 'g', QLocale::FloatingPointShortest);
 }
 

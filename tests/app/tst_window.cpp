@@ -296,7 +296,7 @@ private slots:
         QVERIFY(m_form->Label6->toolTip().contains(u"\u00A9"_s));
         QCOMPARE(m_form->Text3->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
         QVERIFY(m_form->Text1->isReadOnly() && m_form->Text2->isReadOnly() && m_form->Text3->isReadOnly());
-        QVERIFY(!m_form->GetNewWord->isDefault() && !m_form->GetNewWord->autoDefault());
+        QVERIFY(!m_form->GetNewWord->isDefault() && !m_form->ShowWord->isDefault());
     }
 
     void typingIntoTheReadOnlyBoxesChangesNothing()

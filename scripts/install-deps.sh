@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
 if [ "${1:-run}" = test ]; then
-  packages+=(xvfb xauth x11-utils xdotool)
+  packages+=(xvfb xauth x11-utils xdotool openbox wmctrl bc)
 fi
 
 missing=()

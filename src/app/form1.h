@@ -8,6 +8,7 @@
 // random generator) come from src/platform through platform::Host.
 
 #include "clock.h"
+#include "closing.h"
 #include "controlarray.h"
 #include "layout.h"
 
@@ -15,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -44,6 +46,11 @@ public:
     void GuessWord_KeyPress(std::int16_t &KeyAscii);
     void GetNewWord_Click();
     void ShowWord_Click();
+    void Form_Unload(std::int16_t &Cancel);
+
+    // The geometry the closing animation moves; the window's own unless a
+    // test puts another in its place.
+    void setWindowGeometry(closing::WindowGeometry *geometry);
 
     // The controls, under their designer names.
     ControlArray<QLabel> Label1;
@@ -78,9 +85,12 @@ public:
     std::int32_t WordCount = 0;
     std::int32_t PickIndex = 0;
     platform::Date StartTime = 0;
+    platform::Date EndTime = 0;
+    platform::Date PlayTime = 0;
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createDecorations();
@@ -99,12 +109,16 @@ private:
     void ScrambleWord();
     int KeyPressStep(int step, std::int16_t &KeyAscii);
     void CheckGuess();
+    closing::WindowGeometry &windowGeometry();
 
     // The key handler's "End": it returns at once.
     static constexpr int End = 0;
 
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;
+    closing::WindowGeometry *m_geometry = nullptr;
+    std::unique_ptr<closing::WindowGeometry> m_ownGeometry;
+    bool m_closing = false;
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 struct ShownMessage {
@@ -20,8 +21,16 @@ struct ShownMessage {
 
 class RecordingMessageBox final : public platform::MessageBox {
 public:
-    void show(const QString &text, const QString &title, int style) override { shown.append({text, title, style}); }
+    void show(const QString &text, const QString &title, int style) override
+    {
+        shown.append({text, title, style});
+        if (whileShown)
+            whileShown();
+    }
     QList<ShownMessage> shown;
+    // Runs while the box is up, as if time passed before the player
+    // dismissed it.
+    std::function<void()> whileShown;
 };
 
 // Records the end and unwinds, as the real end of the program would stop

@@ -1,0 +1,49 @@
+// Closing the window: the summary of the game, then the window shrinks
+// and slides away, and the program ends.
+
+#include "form1.h"
+
+#include "closing.h"
+#include "host.h"
+#include "windowgeometry.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+// Closing cannot be cancelled: Cancel is neither read nor set.
+void Form1::Form_Unload(std::int16_t &Cancel)
+{
+    Q_UNUSED(Cancel);
+    EndTime = platform::timeOfDay(m_host.clock);
+    PlayTime = closing::playTime(StartTime, EndTime);
+    const QString summary = closing::summaryText(PlayTime, Cword->text(), InCor->text(), Text2->text());
+    m_host.messageBox.show(summary, QStringLiteral("Tanglewick"), platform::InformationOk);
+    closing::animateAway(windowGeometry());
+    m_host.programEnd.end(platform::NormalExit);
+}
+
+void Form1::setWindowGeometry(closing::WindowGeometry *geometry)
+{
+    m_geometry = geometry;
+}
+
+closing::WindowGeometry &Form1::windowGeometry()
+{
+    if (m_geometry)
+        return *m_geometry;
+    if (!m_ownGeometry)
+        m_ownGeometry = std::make_unique<QtWindowGeometry>(this);
+    return *m_ownGeometry;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // A second close request while the summary or the animation is on
+    // screen changes nothing.
+    if (!m_closing) {
+        m_closing = true;
+        std::int16_t Cancel = 0;
+        onEvent([this, &Cancel] { Form_Unload(Cancel); });
+    }
+    event->accept();
+}

@@ -1,0 +1,38 @@
+#ifndef TANGLEWICK_APP_WINDOWGEOMETRY_H
+#define TANGLEWICK_APP_WINDOWGEOMETRY_H
+
+#include "closing.h"
+
+#include <QMargins>
+#include <QRect>
+
+class QWidget;
+
+// A real top-level window's outer geometry in twips. A width or height
+// below one pixel of client area is adjusted to that, not refused.
+//
+// The window manager carries out moves and resizes asynchronously, and its
+// replies arrive late and out of step; so the geometry last set is kept
+// here and read back, rather than the window's reported one.
+class QtWindowGeometry final : public closing::WindowGeometry {
+public:
+    explicit QtWindowGeometry(QWidget *window);
+
+    float top() const override;
+    float left() const override;
+    float width() const override;
+    float height() const override;
+    void setTop(float twips) override;
+    void setLeft(float twips) override;
+    void setWidth(float twips) override;
+    void setHeight(float twips) override;
+    float screenWidth() const override;
+    void showPass() override;
+
+private:
+    QWidget *m_window;
+    QRect m_outer; // pixels
+    QMargins m_frame; // the frame around the client area, pixels
+};
+
+#endif

@@ -187,6 +187,9 @@ void Form1::createHiddenControls()
     PickWord = place(new QLineEdit(this), "PickWord");
     Cword = place(new QLineEdit(QStringLiteral("1"), this), "Cword");
     InCor = place(new QLineEdit(QStringLiteral("0"), this), "InCor");
+    // Keys typed blind into them must not change the answer or a count.
+    for (QLineEdit *box : {TextBox1, PickWord, Cword, InCor})
+        box->setReadOnly(true);
 
     m_tabOrder = {GuessWord, GetNewWord, Text2, Text3, Option8, Option9, Option10, Option11, Option12, WordList,
         PickWord, TextBox1, Text1, ShowWord, Cword, InCor};

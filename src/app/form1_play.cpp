@@ -19,6 +19,10 @@ void Form1::PickNewWord()
 {
     m_host.random.reseed(platform::timeOfDay(m_host.clock));
     PickIndex = play::drawIndex(m_host.random.next(), WordCount);
+    // An entry no one could type (a blank line, other letters, too long for
+    // the guess box) is passed over for the next one that can be played.
+    if (const qsizetype playable = play::nextPlayable(WordList->entries(), PickIndex, GuessWord->maxLength()))
+        PickIndex = static_cast<std::int32_t>(playable);
     TextBox1->setText(WordList->item(PickIndex));
     TextBox1->setText(TextBox1->text().toUpper());
     PickWord->setText(TextBox1->text());

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "guess.h"
 #include "guessbox.h"
 #include "host.h"
 #include "runtimeerror.h"
@@ -48,6 +49,9 @@ void Form1::SelectWordLength(int length)
     GuessWord->setMaxLength(length);
     CountWords();
     LoadWordList();
+    // A file in which no entry can be played is as good as missing.
+    if (play::nextPlayable(WordList->entries(), 1, length) == 0)
+        ReportUnusableWordFile();
     PickNewWord();
     // The new word's guess starts at the first tile, whatever was typed or
     // judged before the switch.
@@ -79,5 +83,14 @@ void Form1::ReportUnusableWordFile()
 void Form1::LoadWordList()
 {
     WordList->clear();
-    WordList->addItems(QStringList{words::Separator} + words::loadEntries(WordFile));
+    QStringList entries;
+    try {
+        entries = words::loadEntries(WordFile);
+    } catch (const platform::RuntimeError &) {
+        // The file went missing or unreadable after it was counted.
+        ReportUnusableWordFile();
+    }
+    WordList->addItems(QStringList{words::Separator} + entries);
+    // If the file changed after it was counted, the list is what is played.
+    WordCount = static_cast<std::int32_t>(entries.size());
 }

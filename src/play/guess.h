@@ -15,6 +15,15 @@ bool sameLetters(const QString &a, const QString &b);
 // and a player who finds that word has found a real word.
 bool isRightGuess(const QString &guess, const QString &answer, const QStringList &wordList);
 
+// Whether an entry of the word list can be played at a guess length: once
+// upper-cased, 1 to length letters A to Z, so that it fits the tiles and the
+// guess box and every letter of it can be typed.
+bool isPlayable(const QString &entry, int length);
+
+// The index of the first playable entry from start on, going round past the
+// end to entry 1 (entry 0 is the separator); 0 when there is none.
+qsizetype nextPlayable(const QStringList &wordList, qsizetype start, int length);
+
 } // namespace play
 
 #endif

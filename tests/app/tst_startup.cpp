@@ -4,8 +4,10 @@
 #include "wordfixture.h"
 #include "wordlistbox.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -25,6 +27,15 @@ QString sorted(QString text)
 {
     std::sort(text.begin(), text.end());
     return text;
+}
+
+// A distinct eight-letter word for every number: its digits in base 26.
+QString letterName(int number)
+{
+    QString name(8, u'a');
+    for (int i = 7; i >= 0 && number > 0; --i, number /= 26)
+        name[i] = QChar(u'a' + number % 26);
+    return name;
 }
 
 QString tiles(const ControlArray<QLabel> &row)
@@ -186,29 +197,149 @@ private slots:
         QCOMPARE(listed(), QStringList{u"------------"_s} + Eight);
     }
 
-    void wordLongerThanTheTilesShowsItsFirstTwelveLetters()
-    {
-        m_words->writeWords(8, {u"internationalisation"_s});
-        load();
-        QVERIFY(m_fake->messageBox.shown.isEmpty());
-        QCOMPARE(m_form->PickWord->text(), u"INTERNATIONALISATION"_s);
-        QCOMPARE(tiles(m_form->Label1), m_form->TextBox1->text().left(12));
-    }
-
     void everyEntryOfAVeryLongFileCanBeDrawn()
     {
         QStringList many;
         for (int i = 0; i < 40000; ++i)
-            many.append(u"w%1"_s.arg(i, 7, 10, QLatin1Char('0')));
+            many.append(letterName(i));
         m_words->writeWords(8, many);
         m_fake->random.values = {std::nextafter(1.0f, 0.0f)};
         load();
         QVERIFY(m_fake->messageBox.shown.isEmpty());
         QCOMPARE(m_form->WordCount, 40000);
         QCOMPARE(m_form->PickIndex, 40000);
-        QCOMPARE(m_form->PickWord->text(), u"W0039999"_s);
+        QCOMPARE(m_form->PickWord->text(), letterName(39999).toUpper());
     }
 };
 
-QTEST_MAIN(TestStartup)
+class TestBadWordFiles : public QObject {
+    Q_OBJECT
+
+private:
+    static QByteArray repeated(const QByteArray &line, int times)
+    {
+        QByteArray content;
+        content.reserve(line.size() * times);
+        for (int i = 0; i < times; ++i)
+            content += line;
+        return content;
+    }
+
+    // Runs the draw over the whole range of the generator and checks every
+    // word drawn is one of the playable ones, shown as a rearrangement.
+    static void expectPlayableDraws(Form1 &form, FakeHost &fake, const QStringList &playable)
+    {
+        for (const float r : {0.0f, 0.3f, 0.6f, std::nextafter(1.0f, 0.0f)}) {
+            fake.random.values = {r};
+            QTest::mouseClick(form.GetNewWord, Qt::LeftButton);
+            QVERIFY2(playable.contains(form.PickWord->text()), qPrintable(form.PickWord->text()));
+            QCOMPARE(sorted(tiles(form.Label1).remove(u'.')), sorted(form.PickWord->text()));
+        }
+    }
+
+private slots:
+    void eachFileHasAnOutcome_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("playable"); // empty: reported, and the game ends
+
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("only blank lines") << "\r\n\r\n\n"_ba << QStringList();
+        QTest::newRow("blank line between words") << "apple\r\n\r\nlemon\r\n"_ba << QStringList{u"APPLE"_s, u"LEMON"_s};
+        QTest::newRow("commas and quoted fields")
+            << "apple,\"lemon\",\"fig,pear\"\r\n"_ba << QStringList{u"APPLE"_s, u"LEMON"_s};
+        QTest::newRow("unclosed double quote") << "\"apple\r\nlemon\r\n"_ba << QStringList{u"APPLE"_s, u"LEMON"_s};
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF"
+                                            "apple\r\n"_ba
+                                         << QStringList{u"APPLE"_s};
+        QTest::newRow("mixed line ends") << "apple\rlemon\nmango\r\n"_ba
+                                         << QStringList{u"APPLE"_s, u"LEMON"_s, u"MANGO"_s};
+        QTest::newRow("NUL bytes and control characters")
+            << QByteArray("ap\0ple\r\nle\x07mon\r\nmango\r\n", 22) << QStringList{u"MANGO"_s};
+        QTest::newRow("only control characters") << QByteArray("\0\x01\x02\r\n\x1b\r\n", 8) << QStringList();
+        QTest::newRow("bytes valid in no encoding") << "\xff\xfe\x80\r\nlemon\r\n"_ba << QStringList{u"LEMON"_s};
+        QTest::newRow("accented and non-Latin letters only")
+            << "caf\xC3\xA9\r\n\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xBE\r\n"_ba << QStringList();
+        QTest::newRow("accented letters beside a plain word")
+            << "na\xC3\xAFve\r\nlemon\r\n"_ba << QStringList{u"LEMON"_s};
+        QTest::newRow("shorter words are played") << "cat\r\nox\r\n"_ba << QStringList{u"CAT"_s, u"OX"_s};
+        QTest::newRow("longer words are passed over")
+            << "internationalisation\r\nlemon\r\nwatermelons\r\n"_ba << QStringList{u"LEMON"_s};
+        QTest::newRow("only words too long to type") << "watermelons\r\ninternationalisation\r\n"_ba << QStringList();
+        QTest::newRow("one 10 MB line") << repeated("abcdefghij"_ba, 1024 * 1024) << QStringList();
+        QTest::newRow("a 10 MB line then a word")
+            << repeated("abcdefghij"_ba, 1024 * 1024) + "\r\nlemon\r\n"_ba << QStringList{u"LEMON"_s};
+        QTest::newRow("exactly 32,767 entries")
+            << repeated("lemon\r\n"_ba, 32766) + "mango\r\n"_ba << QStringList{u"LEMON"_s, u"MANGO"_s};
+        QTest::newRow("100,000 entries") << repeated("lemon\r\n"_ba, 99999) + "mango\r\n"_ba
+                                         << QStringList{u"LEMON"_s, u"MANGO"_s};
+    }
+
+    void eachFileHasAnOutcome()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, playable);
+
+        // At start-up, as the 8-letter file.
+        {
+            WordDirectory words;
+            words.write(u"Words8.Txt"_s, content);
+            FakeHost fake(words.path());
+            Form1 form(fake.host);
+            platform::runEvent(fake.host, [&] { form.Form_Load(); });
+            if (playable.isEmpty()) {
+                QCOMPARE(fake.messageBox.shown.size(), 1);
+                QCOMPARE(fake.messageBox.shown[0].text,
+                    "Can Not Find File " + words.filePath(u"Words8.Txt"_s) + " It's Missing or Corrupted");
+                QCOMPARE(fake.programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+            } else {
+                QVERIFY(fake.messageBox.shown.isEmpty());
+                QVERIFY(playable.contains(form.PickWord->text()));
+                expectPlayableDraws(form, fake, playable);
+                QVERIFY(fake.messageBox.shown.isEmpty());
+            }
+        }
+        // In the middle of play, as the 10-letter file.
+        {
+            WordDirectory words;
+            words.writeWords(8, {u"triangle"_s});
+            words.write(u"Words10.Txt"_s, content);
+            FakeHost fake(words.path());
+            Form1 form(fake.host);
+            platform::runEvent(fake.host, [&] { form.Form_Load(); });
+            QTest::keyClicks(form.GuessWord, u"tri"_s);
+            QTest::mouseClick(form.Option10, Qt::LeftButton);
+            if (playable.isEmpty()) {
+                QCOMPARE(fake.messageBox.shown.size(), 1);
+                QVERIFY(fake.messageBox.shown[0].text.contains(words.filePath(u"Words10.Txt"_s)));
+                QCOMPARE(fake.programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+            } else {
+                QVERIFY(fake.messageBox.shown.isEmpty());
+                QVERIFY(playable.contains(form.PickWord->text()));
+                QCOMPARE(form.GuessWord->text(), QString());
+            }
+        }
+    }
+
+    void directoryWhereTheFileShouldBe()
+    {
+        WordDirectory words;
+        QVERIFY(QDir(words.path()).mkdir(u"Words8.Txt"_s));
+        FakeHost fake(words.path());
+        Form1 form(fake.host);
+        platform::runEvent(fake.host, [&] { form.Form_Load(); });
+        QCOMPARE(fake.messageBox.shown.size(), 1);
+        QVERIFY(fake.messageBox.shown[0].text.contains(words.filePath(u"Words8.Txt"_s)));
+        QCOMPARE(fake.programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TestStartup startup;
+    TestBadWordFiles badFiles;
+    return QTest::qExec(&startup, argc, argv) | QTest::qExec(&badFiles, argc, argv);
+}
+
 #include "tst_startup.moc"

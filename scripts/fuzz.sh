@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Fuzzes the game's word-file reader with libFuzzer for a bounded time.
+# Usage: scripts/fuzz.sh [SECONDS]   (default 60)
+#
+# Installs what is missing (clang, its libFuzzer and sanitizer run-times,
+# CMake, Qt), builds fuzz/ with clang in build-fuzz/, and runs the fuzzer on
+# a copy of the seed corpus fuzz/corpus/ (the committed corpus never grows).
+# Prints the fuzzer's final figures. Exits non-zero when the fuzzer finds a
+# crash, a leak or a timeout; the input that did it is kept in
+# build-fuzz/artifacts/ and can be replayed with
+#   build-fuzz/wordfile_fuzzer build-fuzz/artifacts/<file>
+set -euo pipefail
+
+seconds=${1:-60}
+if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
+  echo "usage: $0 [SECONDS]   (a whole number of seconds above 0; default 60)" >&2
+  exit 2
+fi
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build="$here/build-fuzz"
+
+# --- What the fuzzer needs -------------------------------------------------
+packages=(clang libclang-rt-14-dev cmake make qt6-base-dev)
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "fuzz: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# --- Build -----------------------------------------------------------------
+cmake -S "$here/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+# --- Run -------------------------------------------------------------------
+# The word file the fuzzer writes for every input lives on tmpfs when there
+# is one; the working corpus and the log in a temporary directory.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  scratch=$(mktemp -d /dev/shm/tanglewick-fuzz.XXXXXX)
+else
+  scratch=$(mktemp -d)
+fi
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/corpus" "$scratch/files" "$build/artifacts"
+cp -R "$here/fuzz/corpus/." "$scratch/corpus/"
+log="$scratch/fuzz.log"
+
+echo "Fuzzing the word-file reader for $seconds s"
+status=0
+(
+  cd "$scratch"
+  TANGLEWICK_FUZZ_TMPDIR="$scratch/files" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" \
+    UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
+    "$build/wordfile_fuzzer" "$scratch/corpus" \
+    -dict="$here/fuzz/wordfile.dict" \
+    -max_total_time="$seconds" \
+    -max_len=65536 \
+    -timeout=10 \
+    -rss_limit_mb=2048 \
+    -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/"
+) >"$log" 2>&1 || status=$?
+
+# libFuzzer reports on stderr; show its closing lines and figures.
+echo "--- fuzzer log (last lines) ---"
+sed -e '/^###### Recommended dictionary/,/^###### End of recommended dictionary/d' -e '/^stat::/d' "$log" | tail -n 25
+echo "--- final figures ---"
+grep -E '^#[0-9]+[[:space:]]+[A-Z]+[[:space:]]+cov:' "$log" | tail -n 1 || true
+grep '^stat::' "$log" || true
+echo "corpus grew from $(find "$here/fuzz/corpus" -type f | wc -l) to $(find "$scratch/corpus" -type f | wc -l) inputs (in the temporary copy)"
+
+found=$(grep -E '^(==[0-9]+==ERROR|ALARM: working on the last Unit|SUMMARY: libFuzzer|wordfile_fuzzer: )' "$log" || true)
+if [ "$status" -ne 0 ] || [ -n "$found" ]; then
+  cp "$log" "$build/artifacts/fuzz-$(date +%Y%m%d-%H%M%S).log"
+  echo "FAILED: the fuzzer stopped with status $status" >&2
+  [ -n "$found" ] && echo "$found" >&2
+  grep -E 'Test unit written to' "$log" >&2 || true
+  echo "The input and the log are kept in $build/artifacts/" >&2
+  exit 1
+fi
+echo "No crash, leak or timeout found."

@@ -180,14 +180,6 @@ private slots:
         QVERIFY(m_form->PickWord->text().isEmpty());
     }
 
-    void emptyFileIsReportedLikeAMissingOne()
-    {
-        m_words->write(u"Words8.Txt"_s, QByteArray());
-        load();
-        expectMissingFileReport(u"Words8.Txt"_s);
-        QCOMPARE(m_form->WordList->count(), 0);
-    }
-
     void missingFileDuringPlayEndsTheGameWithThePreviousListLeft()
     {
         load();

@@ -37,12 +37,6 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void fileNamesFollowTheWordLength()
-    {
-        QCOMPARE(words::wordFileName(8), u"Words8.Txt"_s);
-        QCOMPARE(words::wordFileName(12), u"Words12.Txt"_s);
-    }
-
     void pathAlwaysAddsTheSeparator()
     {
         const QString sep = QDir::separator();
@@ -107,13 +101,6 @@ private slots:
         QCOMPARE(errorCodeOf([&] { words::countEntries(path, WordCount); }), int(platform::FileNotFound));
         QCOMPARE(WordCount, 0);
         QCOMPARE(errorCodeOf([&] { words::loadEntries(path); }), int(platform::FileNotFound));
-    }
-
-    void directoryIsNotAWordFile()
-    {
-        std::int32_t WordCount = 0;
-        QCOMPARE(
-            errorCodeOf([&] { words::countEntries(m_dir.path(), WordCount); }), int(platform::PathFileAccessError));
     }
 
     void fileNumbersAreReleasedAfterEachPass()

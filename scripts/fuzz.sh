@@ -52,9 +52,40 @@ else
   scratch=$(mktemp -d)
 fi
 trap 'rm -rf "$scratch"' EXIT
+trap 'exit 130' INT TERM
 mkdir -p "$scratch/corpus" "$scratch/files" "$build/artifacts"
 cp -R "$here/fuzz/corpus/." "$scratch/corpus/"
 log="$scratch/fuzz.log"
+
+# --- Large word files first ------------------------------------------------
+# Word files of 1 MiB, each the worst of one kind for the reader (all commas,
+# all blanks, all quotes, one endless line, ...), read once each under the
+# same checks. A reader slower than linear in the file takes hours on them
+# and shows as a timeout; a linear one takes well under a second.
+mkdir -p "$scratch/large"
+large() { # name pattern: the pattern repeated to 1 MiB
+  local LC_ALL=C text=$2
+  while [ ${#text} -lt 1048576 ]; do text+=$text; done
+  printf '%s' "${text:0:1048576}" >"$scratch/large/$1"
+}
+large words-lf $'absolute\n'
+large words-crlf $'absolute\r\n'
+large lone-crs $'\r'
+large line-ends $'\r\n'
+large commas ','
+large blanks ' '
+large blanks-then-comma $' \t  ,'
+large blanks-then-line-end $' \t  \n'
+large one-line 'x'
+large word-in-blanks $'  x  \t'
+large quotes '"'
+large quoted-commas '"a,b",'
+large text-after-quote '"ab"cd'
+large unclosed-quotes $'"abc\r\n'
+large utf8 $'caf\xC3\xA9,'
+large invalid-utf8 $'\xFF\xC3'
+{ printf '\xEF\xBB\xBF'; head -c 1048573 "$scratch/large/words-crlf"; } >"$scratch/large/bom-words"
+head -c 1048576 /dev/zero >"$scratch/large/nul-bytes"
 
 # Qt is built without frame pointers, so AddressSanitizer's fast unwinder
 # records stray stacks through Qt's frames, and its store of allocation
@@ -64,8 +95,28 @@ log="$scratch/fuzz.log"
 # without these options gives the full stacks.
 asan_options=${ASAN_OPTIONS:-detect_leaks=1:malloc_context_size=3:quarantine_size_mb=64}
 
-echo "Fuzzing the word-file reader for $seconds s"
+echo "Reading $(ls "$scratch/large" | wc -l) large word files of 1 MiB"
 status=0
+(
+  cd "$scratch"
+  TANGLEWICK_FUZZ_TMPDIR="$scratch/files" ASAN_OPTIONS="$asan_options" \
+    "$build/wordfile_fuzzer" -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$build/artifacts/" "$scratch"/large/*
+) >"$scratch/large.log" 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+  tail -n 40 "$scratch/large.log" >&2
+  last=$(sed -n 's|^Running: ||p' "$scratch/large.log" | tail -n 1)
+  if [ -n "$last" ] && [ -f "$last" ]; then
+    cp "$last" "$build/artifacts/large-$(basename "$last")"
+    echo "FAILED: reading the large word file $(basename "$last") stopped with status $status;" \
+      "it is kept as $build/artifacts/large-$(basename "$last")" >&2
+  else
+    echo "FAILED: reading the large word files stopped with status $status" >&2
+  fi
+  exit 1
+fi
+sed -n 's|^Executed '"$scratch"'/large/\([^ ]*\) in \([0-9]*\) ms$|  \1: \2 ms|p' "$scratch/large.log"
+
+echo "Fuzzing the word-file reader for $seconds s"
 (
   cd "$scratch"
   TANGLEWICK_FUZZ_TMPDIR="$scratch/files" \

@@ -11,67 +11,52 @@ bool isBlank(char c)
 
 FieldReader::FieldReader(QByteArray data)
     : m_data(std::move(data))
+    , m_pos(m_data.constData())
+    , m_end(m_data.constData() + m_data.size())
 {
     if (m_data.startsWith("\xEF\xBB\xBF"))
-        m_pos = 3;
-}
-
-bool FieldReader::atLineEnd() const
-{
-    return m_pos < m_data.size() && (m_data[m_pos] == '\r' || m_data[m_pos] == '\n');
-}
-
-void FieldReader::skipLineEnd()
-{
-    if (m_data[m_pos] == '\r' && m_pos + 1 < m_data.size() && m_data[m_pos + 1] == '\n')
-        ++m_pos;
-    ++m_pos;
-}
-
-void FieldReader::skipBlanks()
-{
-    while (m_pos < m_data.size() && isBlank(m_data[m_pos]))
-        ++m_pos;
+        m_pos += 3;
 }
 
 QString FieldReader::readField()
 {
-    skipBlanks();
-    const QString field = (m_pos < m_data.size() && m_data[m_pos] == '"') ? readQuoted() : readPlain();
-    // Consume the delimiter that ended the field.
-    if (m_pos < m_data.size()) {
-        if (m_data[m_pos] == ',')
+    const Span field = nextField();
+    return QString::fromUtf8(field.begin, field.end - field.begin);
+}
+
+void FieldReader::skipField()
+{
+    nextField();
+}
+
+FieldReader::Span FieldReader::nextField()
+{
+    while (m_pos < m_end && isBlank(*m_pos))
+        ++m_pos;
+    Span field{m_pos, m_pos};
+    if (m_pos < m_end && *m_pos == '"') {
+        field.begin = ++m_pos;
+        while (m_pos < m_end && *m_pos != '"' && !atLineEnd())
             ++m_pos;
-        else if (atLineEnd())
-            skipLineEnd();
+        field.end = m_pos;
+        // Whatever follows the closing quote up to the delimiter is not part
+        // of the field.
+        while (m_pos < m_end && !atDelimiter())
+            ++m_pos;
+    } else {
+        while (m_pos < m_end && !atDelimiter())
+            ++m_pos;
+        field.end = m_pos;
+        while (field.end > field.begin && isBlank(field.end[-1]))
+            --field.end;
+    }
+    // Consume the delimiter that ended the field: a comma, or one line end.
+    if (m_pos < m_end) {
+        if (*m_pos == '\r' && m_pos + 1 < m_end && m_pos[1] == '\n')
+            ++m_pos;
+        ++m_pos;
     }
     return field;
-}
-
-QString FieldReader::readQuoted()
-{
-    const qsizetype start = ++m_pos;
-    while (m_pos < m_data.size() && m_data[m_pos] != '"' && !atLineEnd())
-        ++m_pos;
-    const QString field = QString::fromUtf8(m_data.constData() + start, m_pos - start);
-    if (m_pos < m_data.size() && m_data[m_pos] == '"')
-        ++m_pos;
-    // Whatever follows the closing quote up to the delimiter is not part of
-    // the field.
-    while (m_pos < m_data.size() && m_data[m_pos] != ',' && !atLineEnd())
-        ++m_pos;
-    return field;
-}
-
-QString FieldReader::readPlain()
-{
-    const qsizetype start = m_pos;
-    while (m_pos < m_data.size() && m_data[m_pos] != ',' && !atLineEnd())
-        ++m_pos;
-    qsizetype end = m_pos;
-    while (end > start && isBlank(m_data[end - 1]))
-        --end;
-    return QString::fromUtf8(m_data.constData() + start, end - start);
 }
 
 } // namespace words

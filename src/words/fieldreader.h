@@ -22,18 +22,24 @@ class FieldReader {
 public:
     explicit FieldReader(QByteArray data);
 
-    bool atEnd() const { return m_pos >= m_data.size(); }
+    bool atEnd() const { return m_pos >= m_end; }
     QString readField();
+    // Passes over the next field as readField() would, without decoding it.
+    void skipField();
 
 private:
-    bool atLineEnd() const;
-    void skipLineEnd();
-    void skipBlanks();
-    QString readQuoted();
-    QString readPlain();
+    struct Span {
+        const char *begin;
+        const char *end;
+    };
+
+    Span nextField();
+    bool atLineEnd() const { return m_pos < m_end && (*m_pos == '\r' || *m_pos == '\n'); }
+    bool atDelimiter() const { return m_pos < m_end && (*m_pos == ',' || *m_pos == '\r' || *m_pos == '\n'); }
 
     QByteArray m_data;
-    qsizetype m_pos = 0;
+    const char *m_pos;
+    const char *m_end;
 };
 
 } // namespace words

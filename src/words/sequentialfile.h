@@ -28,6 +28,7 @@ public:
 
     bool atEnd() const { return m_reader->atEnd(); }
     QString readField() { return m_reader->readField(); }
+    void skipField() { m_reader->skipField(); }
     void close();
 
 private:

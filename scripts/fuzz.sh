@@ -20,24 +20,8 @@ fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-fuzz"
 
-# --- What the fuzzer needs -------------------------------------------------
-packages=(clang libclang-rt-14-dev cmake make qt6-base-dev)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "fuzz: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-    sudo=(sudo)
-  fi
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# --- What the fuzzer needs: clang, its libFuzzer and sanitizer run-times --
+"$here/scripts/install-deps.sh" test
 
 # --- Build -----------------------------------------------------------------
 cmake -S "$here/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and be tested,
-# when any is missing. Usage: install-deps.sh [run|test]
+# Installs the Debian packages the game needs, when any is missing.
+# Usage: install-deps.sh [run|test]
+#   run   what building and playing the game needs
+#   test  that, and what the tests need: an X server and a window manager for
+#         the end-to-end test, valgrind, clang with libFuzzer for the fuzzer,
+#         Google Benchmark for the benchmarks
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
 if [ "${1:-run}" = test ]; then
-  packages+=(xvfb xauth x11-utils xdotool openbox wmctrl bc)
+  packages+=(xvfb xauth x11-utils xdotool openbox wmctrl bc valgrind clang libclang-rt-14-dev libbenchmark-dev
+    libx11-dev)
 fi
 
 missing=()

@@ -17,7 +17,7 @@ build=$here/build-asan
 # files include. _GLIBCXX_ASSERTIONS adds the same bounds checks to the
 # standard containers, which AddressSanitizer cannot see past a container's
 # size while it is still within its capacity.
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTANGLEWICK_SANITIZE=ON \
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTANGLEWICK_SANITIZE=ON -DTANGLEWICK_BUILD_BENCHMARKS=OFF \
   -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >/dev/null
 cmake --build "$build" -j"$(nproc)"
 

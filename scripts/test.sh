@@ -1,10 +1,30 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its tests, and runs every
-# test headless. Exits non-zero on any failure.
-set -euo pipefail
+# check: the test suite headless (with the real game under Xvfb), valgrind's
+# memcheck over the logic tests, the whole suite again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and the word-file fuzzer for 60 seconds.
+# Exits non-zero if any of them fails.
+set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/install-deps.sh" test
-cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$here/build" -j"$(nproc)"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$here/build" --output-on-failure -j"$(nproc)"
+"$here/scripts/install-deps.sh" test || exit 1
+
+suite() {
+  cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build "$here/build" -j"$(nproc)" &&
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$here/build" --output-on-failure --no-tests=error -j"$(nproc)"
+}
+
+passed=0
+failed=()
+for check in suite memcheck sanitize fuzz; do
+  echo "==== $check"
+  case $check in
+  suite) suite ;;
+  *) "$here/scripts/$check.sh" ;;
+  esac
+  if [ $? -eq 0 ]; then passed=$((passed + 1)); else failed+=("$check"); fi
+done
+
+[ ${#failed[@]} -eq 0 ] || echo "failed: ${failed[*]}"
+echo "checks: $passed passed, ${#failed[@]} failed"
+[ ${#failed[@]} -eq 0 ]

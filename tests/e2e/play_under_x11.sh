@@ -26,14 +26,13 @@ fail() { echo "FAIL: $*"; exit 1; }
 cp "$game" "$work/tanglewick"
 cp "$data"/Words*.Txt "$work/"
 
-display=
-for n in $(seq 91 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells it; -noreset keeps it up
+# between clients.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
@@ -41,9 +40,15 @@ for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 unset QT_QPA_PLATFORM
 
-# Waits for a visible window whose title matches, and prints its id.
+# Waits up to 20 s for a visible window whose title matches, and prints its
+# id. (xdotool's own --sync gives up when a window vanishes while it looks.)
 await_window() {
-  timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.1
+  done
 }
 
 # Starts the game; its exit status lands in $work/status.

@@ -1,6 +1,7 @@
 #include "fakehost.h"
 #include "form1.h"
 #include "guessbox.h"
+#include "tiles.h"
 #include "wordfixture.h"
 #include "wordlistbox.h"
 
@@ -16,14 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// The typed-letter row as text, "." for an empty tile.
-QString tiles(const ControlArray<QLabel> &row)
-{
-    QString text;
-    for (int i = 1; i <= 12; ++i)
-        text += row(i)->text().isEmpty() ? u"."_s : row(i)->text();
-    return text;
-}
 
 QTestEventList typed(const QString &keys)
 {

@@ -1,6 +1,7 @@
 #include "fakehost.h"
 #include "form1.h"
 #include "guessbox.h"
+#include "tiles.h"
 #include "wordfixture.h"
 #include "wordlistbox.h"
 
@@ -23,12 +24,6 @@ const QStringList Ten{u"abbreviate"_s};
 const QStringList Eleven{u"abandonment"_s, u"battlefield"_s};
 const QStringList Twelve{u"accidentally"_s, u"acknowledged"_s};
 
-QString sorted(QString text)
-{
-    std::sort(text.begin(), text.end());
-    return text;
-}
-
 // A distinct eight-letter word for every number: its digits in base 26.
 QString letterName(int number)
 {
@@ -38,13 +33,6 @@ QString letterName(int number)
     return name;
 }
 
-QString tiles(const ControlArray<QLabel> &row)
-{
-    QString text;
-    for (int i = 1; i <= 12; ++i)
-        text += row(i)->text().isEmpty() ? u"."_s : row(i)->text();
-    return text;
-}
 } // namespace
 
 class TestStartup : public QObject {

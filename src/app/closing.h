@@ -20,7 +20,8 @@ QString summaryText(platform::Date PlayTime, const QString &Cword, const QString
 // The window's outer position and size and the screen's width, in twips.
 // A platform may adjust or refuse a value; a refusal or a failed read is a
 // run-time error.
-class WindowGeometry {
+class WindowGeometry
+{
 public:
     virtual ~WindowGeometry() = default;
     virtual float top() const = 0;

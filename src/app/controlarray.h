@@ -8,7 +8,8 @@
 // A control array: controls of one kind reached by index, such as the tiles
 // Label1(1..12). Asking for an index that has no member is run-time error
 // 340, which the key handler relies on to recover a runaway count.
-template<typename Control> class ControlArray {
+template<typename Control> class ControlArray
+{
 public:
     void add(int index, Control *control) { m_members[index] = control; }
 

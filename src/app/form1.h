@@ -31,7 +31,8 @@ namespace platform {
 struct Host;
 }
 
-class Form1 : public QWidget {
+class Form1 : public QWidget
+{
     Q_OBJECT
 public:
     explicit Form1(platform::Host &host, QWidget *parent = nullptr);

@@ -83,14 +83,15 @@ void Form1::ReportUnusableWordFile()
 void Form1::LoadWordList()
 {
     WordList->clear();
-    QStringList entries;
+    words::EntryList entries;
+    entries.append(words::Separator);
     try {
-        entries = words::loadEntries(WordFile);
+        words::loadEntries(WordFile, entries);
     } catch (const platform::RuntimeError &) {
         // The file went missing or unreadable after it was counted.
         ReportUnusableWordFile();
     }
-    WordList->addItems(QStringList{words::Separator} + entries);
     // If the file changed after it was counted, the list is what is played.
-    WordCount = static_cast<std::int32_t>(entries.size());
+    WordCount = static_cast<std::int32_t>(entries.size() - 1);
+    WordList->setEntries(std::move(entries));
 }

@@ -20,7 +20,8 @@ std::optional<std::int16_t> characterCode(const QKeyEvent &event);
 // discard the key (0); only what it leaves reaches the box. Pasting,
 // dragging text in and input-method text are refused: every character in
 // the box came through the key handler.
-class GuessBox : public QLineEdit {
+class GuessBox : public QLineEdit
+{
     Q_OBJECT
 public:
     using KeyPressHandler = std::function<void(std::int16_t &KeyAscii)>;

@@ -13,14 +13,16 @@ namespace layout {
 
 inline constexpr int TwipsPerPixel = 15;
 
-struct TwipRect {
+struct TwipRect
+{
     int left;
     int top;
     int width;
     int height;
 };
 
-struct Place {
+struct Place
+{
     std::string_view name;
     TwipRect rect;
 };

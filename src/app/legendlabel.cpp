@@ -6,8 +6,7 @@
 LegendLabel::LegendLabel(const QString &text, int lineStep, QWidget *parent)
     : QLabel(text, parent)
     , m_lineStep(lineStep)
-{
-}
+{ }
 
 void LegendLabel::paintEvent(QPaintEvent *)
 {

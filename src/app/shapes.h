@@ -6,7 +6,8 @@
 
 // A rectangle drawn as a one-pixel outline with a transparent inside: the
 // frames around the letter tiles.
-class Shape : public QWidget {
+class Shape : public QWidget
+{
     Q_OBJECT
 public:
     Shape(const QColor &outline, QWidget *parent);
@@ -20,7 +21,8 @@ private:
 };
 
 // A solid horizontal rule one pixel wide.
-class Line : public QWidget {
+class Line : public QWidget
+{
     Q_OBJECT
 public:
     Line(const QColor &colour, QWidget *parent);

@@ -14,7 +14,8 @@ class QWidget;
 // The window manager carries out moves and resizes asynchronously, and its
 // replies arrive late and out of step; so the geometry last set is kept
 // here and read back, rather than the window's reported one.
-class QtWindowGeometry final : public closing::WindowGeometry {
+class QtWindowGeometry final : public closing::WindowGeometry
+{
 public:
     explicit QtWindowGeometry(QWidget *window);
 

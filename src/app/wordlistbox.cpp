@@ -1,10 +1,37 @@
 #include "wordlistbox.h"
 
-#include <QStringListModel>
+#include <QAbstractListModel>
+
+class WordListModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(entries.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        return entries.at(index.row()).toString();
+    }
+
+    void reset(words::EntryList list)
+    {
+        beginResetModel();
+        entries = std::move(list);
+        endResetModel();
+    }
+
+    words::EntryList entries;
+};
 
 WordListBox::WordListBox(QWidget *parent)
     : QListView(parent)
-    , m_model(new QStringListModel(this))
+    , m_model(new WordListModel(this))
 {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -13,18 +40,12 @@ WordListBox::WordListBox(QWidget *parent)
 
 void WordListBox::clear()
 {
-    m_model->setStringList({});
+    m_model->reset({});
 }
 
-void WordListBox::addItems(const QStringList &items)
+void WordListBox::setEntries(words::EntryList entries)
 {
-    if (m_model->rowCount() == 0) {
-        m_model->setStringList(items);
-        return;
-    }
-    QStringList all = m_model->stringList();
-    all.append(items);
-    m_model->setStringList(all);
+    m_model->reset(std::move(entries));
 }
 
 int WordListBox::count() const
@@ -32,14 +53,14 @@ int WordListBox::count() const
     return m_model->rowCount();
 }
 
-QStringList WordListBox::entries() const
+const words::EntryList &WordListBox::entries() const
 {
-    return m_model->stringList();
+    return m_model->entries;
 }
 
 QString WordListBox::item(int index) const
 {
-    if (index < 0 || index >= m_model->rowCount())
+    if (index < 0 || index >= count())
         return {};
-    return m_model->index(index).data().toString();
+    return m_model->entries.at(index).toString();
 }

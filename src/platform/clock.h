@@ -11,14 +11,16 @@ namespace platform {
 using Date = double;
 
 // The local clock. Tests put a fixed clock in its place.
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     // Milliseconds since local midnight, 0 to 86,399,999.
     virtual std::int64_t msecsSinceMidnight() const = 0;
 };
 
-class SystemClock final : public Clock {
+class SystemClock final : public Clock
+{
 public:
     std::int64_t msecsSinceMidnight() const override;
 };

@@ -36,8 +36,7 @@ QString programDirectory()
 SystemHost::SystemHost()
     : m_random(m_clock, startingState())
     , m_host{m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
-{
-}
+{ }
 
 void runEvent(Host &host, const std::function<void()> &handler)
 {

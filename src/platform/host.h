@@ -14,7 +14,8 @@ namespace platform {
 
 // The host services the game leans on, gathered so that the window can be
 // handed the real ones or a test's stand-ins.
-struct Host {
+struct Host
+{
     MessageBox &messageBox;
     ProgramEnd &programEnd;
     const Clock &clock;
@@ -26,7 +27,8 @@ struct Host {
 QString programDirectory();
 
 // The real services, for the game itself.
-class SystemHost {
+class SystemHost
+{
 public:
     SystemHost();
     Host &host() { return m_host; }

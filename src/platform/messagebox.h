@@ -12,13 +12,15 @@ enum MessageStyle : int {
 
 // A modal message box: show() returns once the player has dismissed it.
 // Tests record the messages instead of showing them.
-class MessageBox {
+class MessageBox
+{
 public:
     virtual ~MessageBox() = default;
     virtual void show(const QString &text, const QString &title, int style) = 0;
 };
 
-class QtMessageBox final : public MessageBox {
+class QtMessageBox final : public MessageBox
+{
 public:
     void show(const QString &text, const QString &title, int style) override;
 };

@@ -12,19 +12,22 @@ enum ExitStatus : int {
 // Thrown by an end of the program that cannot stop the process (a test's
 // stand-in) so that no further step of the game runs; the event guard
 // catches it.
-struct ProgramEnded {
+struct ProgramEnded
+{
     int status;
 };
 
 // The immediate end of the program: every window goes, no further event
 // handler runs. end() never returns normally.
-class ProgramEnd {
+class ProgramEnd
+{
 public:
     virtual ~ProgramEnd() = default;
     virtual void end(int status) = 0;
 };
 
-class ProcessExit final : public ProgramEnd {
+class ProcessExit final : public ProgramEnd
+{
 public:
     void end(int status) override;
 };

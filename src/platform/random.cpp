@@ -18,8 +18,7 @@ std::uint64_t mix64(std::uint64_t z)
 MixingRandom::MixingRandom(const Clock &clock, std::uint64_t initialState)
     : m_clock(clock)
     , m_state(initialState)
-{
-}
+{ }
 
 float MixingRandom::next()
 {

@@ -8,7 +8,8 @@ namespace platform {
 class Clock;
 
 // The game's pseudo-random generator. Tests put a scripted one in its place.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     // Next value, 0 <= r < 1.
@@ -21,7 +22,8 @@ public:
 // A splitmix64 generator. A reseed mixes the seed into the current state
 // instead of replacing it, so two reseeds with the same time of day (two
 // New Words within one second) still give different draws.
-class MixingRandom final : public RandomSource {
+class MixingRandom final : public RandomSource
+{
 public:
     MixingRandom(const Clock &clock, std::uint64_t initialState);
 

@@ -33,8 +33,7 @@ QString errorDescription(int code)
 RuntimeError::RuntimeError(int code)
     : std::runtime_error(errorDescription(code).toStdString())
     , m_code(code)
-{
-}
+{ }
 
 void raise(int code)
 {

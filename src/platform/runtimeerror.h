@@ -26,7 +26,8 @@ enum ErrorCode : int {
 
 QString errorDescription(int code);
 
-class RuntimeError : public std::runtime_error {
+class RuntimeError : public std::runtime_error
+{
 public:
     explicit RuntimeError(int code);
     int code() const { return m_code; }

@@ -4,36 +4,44 @@
 
 namespace play {
 
-bool sameLetters(const QString &a, const QString &b)
+bool sameLetters(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return false;
-    QString sortedA = a;
-    QString sortedB = b;
+    QString sortedA = a.toString();
+    QString sortedB = b.toString();
     std::sort(sortedA.begin(), sortedA.end());
     std::sort(sortedB.begin(), sortedB.end());
     return sortedA == sortedB;
 }
 
-bool isRightGuess(const QString &guess, const QString &answer, const QStringList &wordList)
+bool isRightGuess(const QString &guess, const QString &answer, const words::EntryList &wordList)
 {
     if (guess == answer)
         return true;
     if (guess.isEmpty() || !sameLetters(guess, answer))
         return false;
-    return std::any_of(wordList.cbegin(), wordList.cend(),
-        [&guess](const QString &entry) { return entry.size() == guess.size() && entry.toUpper() == guess; });
+    for (qsizetype index = 1; index < wordList.size(); ++index) {
+        const QStringView entry = wordList.at(index);
+        if (entry.size() == guess.size() && entry.toString().toUpper() == guess)
+            return true;
+    }
+    return false;
 }
 
-bool isPlayable(const QString &entry, int length)
+bool isPlayable(QStringView entry, int length)
 {
-    const QString word = entry.toUpper();
+    // Upper-casing can lengthen a word (ß becomes SS); a word far longer than
+    // the tiles is not worth upper-casing.
+    if (entry.isEmpty() || entry.size() > 2 * length)
+        return false;
+    const QString word = entry.toString().toUpper();
     if (word.isEmpty() || word.size() > length)
         return false;
     return std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
 }
 
-qsizetype nextPlayable(const QStringList &wordList, qsizetype start, int length)
+qsizetype nextPlayable(const words::EntryList &wordList, qsizetype start, int length)
 {
     const qsizetype count = wordList.size() - 1;
     for (qsizetype step = 0; step < count; ++step) {

@@ -18,10 +18,9 @@ FieldReader::FieldReader(QByteArray data)
         m_pos += 3;
 }
 
-QString FieldReader::readField()
+QByteArrayView FieldReader::readFieldBytes()
 {
-    const Span field = nextField();
-    return QString::fromUtf8(field.begin, field.end - field.begin);
+    return nextField();
 }
 
 void FieldReader::skipField()
@@ -29,11 +28,15 @@ void FieldReader::skipField()
     nextField();
 }
 
-FieldReader::Span FieldReader::nextField()
+QByteArrayView FieldReader::nextField()
 {
     while (m_pos < m_end && isBlank(*m_pos))
         ++m_pos;
-    Span field{m_pos, m_pos};
+    struct
+    {
+        const char *begin;
+        const char *end;
+    } field{m_pos, m_pos};
     if (m_pos < m_end && *m_pos == '"') {
         field.begin = ++m_pos;
         while (m_pos < m_end && *m_pos != '"' && !atLineEnd())
@@ -56,7 +59,7 @@ FieldReader::Span FieldReader::nextField()
             ++m_pos;
         ++m_pos;
     }
-    return field;
+    return QByteArrayView(field.begin, field.end);
 }
 
 } // namespace words

@@ -2,6 +2,7 @@
 #define TANGLEWICK_WORDS_FIELDREADER_H
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace words {
@@ -18,22 +19,20 @@ namespace words {
 // Callers test atEnd() before every read, so the line end after the last
 // entry adds no entry and a last entry without a line end is read all the
 // same.
-class FieldReader {
+class FieldReader
+{
 public:
     explicit FieldReader(QByteArray data);
 
     bool atEnd() const { return m_pos >= m_end; }
-    QString readField();
+    QString readField() { return QString::fromUtf8(readFieldBytes()); }
+    // The next field's bytes, undecoded.
+    QByteArrayView readFieldBytes();
     // Passes over the next field as readField() would, without decoding it.
     void skipField();
 
 private:
-    struct Span {
-        const char *begin;
-        const char *end;
-    };
-
-    Span nextField();
+    QByteArrayView nextField();
     bool atLineEnd() const { return m_pos < m_end && (*m_pos == '\r' || *m_pos == '\n'); }
     bool atDelimiter() const { return m_pos < m_end && (*m_pos == ',' || *m_pos == '\r' || *m_pos == '\n'); }
 

@@ -14,7 +14,8 @@ namespace words {
 // pass over a word file opens it afresh. The number is released when the
 // file is closed or destroyed, so a pass that fails part-way leaves no file
 // open behind it.
-class SequentialFile {
+class SequentialFile
+{
 public:
     // The lowest file number not in use.
     static std::int16_t freeFile();
@@ -29,6 +30,7 @@ public:
     bool atEnd() const { return m_reader->atEnd(); }
     QString readField() { return m_reader->readField(); }
     void skipField() { m_reader->skipField(); }
+    QByteArrayView readFieldBytes() { return m_reader->readFieldBytes(); }
     void close();
 
 private:

@@ -30,15 +30,20 @@ void countEntries(const QString &path, std::int32_t &WordCount)
     file.close();
 }
 
-QStringList loadEntries(const QString &path)
+void loadEntries(const QString &path, EntryList &entries)
 {
     const std::int16_t FileNum = SequentialFile::freeFile();
     SequentialFile file(FileNum, path);
-    QStringList entries;
     while (!file.atEnd())
-        entries.append(file.readField());
+        entries.appendUtf8(file.readFieldBytes());
     file.close();
-    return entries;
+}
+
+QStringList loadEntries(const QString &path)
+{
+    EntryList entries;
+    loadEntries(path, entries);
+    return entries.toStringList();
 }
 
 } // namespace words

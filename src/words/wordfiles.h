@@ -1,6 +1,8 @@
 #ifndef TANGLEWICK_WORDS_WORDFILES_H
 #define TANGLEWICK_WORDS_WORDFILES_H
 
+#include "entrylist.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,8 @@ QString wordFilePath(const QString &directory, const QString &fileName);
 // run-time errors: file not found (53), an unusable path (75), a read
 // failure (57), an overflow of the count (6).
 void countEntries(const QString &path, std::int32_t &WordCount);
+// Appends every entry of the file to entries, in file order.
+void loadEntries(const QString &path, EntryList &entries);
 // Every entry of the file, in file order.
 QStringList loadEntries(const QString &path);
 

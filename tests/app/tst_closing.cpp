@@ -15,7 +15,8 @@ namespace {
 // A platform's window: by default every move and size succeeds. It can
 // stop shrinking at a minimum size, keep the window on the screen, or fail
 // to read the top edge.
-class FakeWindow final : public closing::WindowGeometry {
+class FakeWindow final : public closing::WindowGeometry
+{
 public:
     float top() const override
     {
@@ -49,7 +50,8 @@ public:
 };
 } // namespace
 
-class TestClosing : public QObject {
+class TestClosing : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -32,7 +32,8 @@ QTestEventList operator+(QTestEventList events, Qt::Key key)
 }
 } // namespace
 
-class TestPlay : public QObject {
+class TestPlay : public QObject
+{
     Q_OBJECT
 
 private:

@@ -22,12 +22,12 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct SoakHost {
+struct SoakHost
+{
     explicit SoakHost(quint64 seed)
         : random(clock, seed)
         , host{messageBox, programEnd, clock, random, QStringLiteral(TANGLEWICK_DATA_DIR)}
-    {
-    }
+    { }
     RecordingMessageBox messageBox;
     ObservedEnd programEnd;
     FixedClock clock;
@@ -35,7 +35,8 @@ struct SoakHost {
     platform::Host host;
 };
 
-struct Counters {
+struct Counters
+{
     double words;
     double incorrect;
     double score;
@@ -45,7 +46,8 @@ const QRegularExpression WholeNumber(u"^[0-9]+$"_s);
 const QRegularExpression Letters(u"^[A-Z]*$"_s);
 } // namespace
 
-class TestSoak : public QObject {
+class TestSoak : public QObject
+{
     Q_OBJECT
 
 private:

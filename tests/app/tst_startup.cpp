@@ -35,7 +35,8 @@ QString letterName(int number)
 
 } // namespace
 
-class TestStartup : public QObject {
+class TestStartup : public QObject
+{
     Q_OBJECT
 
 private:
@@ -192,7 +193,8 @@ private slots:
     }
 };
 
-class TestBadWordFiles : public QObject {
+class TestBadWordFiles : public QObject
+{
     Q_OBJECT
 
 private:

@@ -35,7 +35,8 @@ bool isDark(QRgb pixel)
 }
 } // namespace
 
-class TestWindow : public QObject {
+class TestWindow : public QObject
+{
     Q_OBJECT
 
 private:

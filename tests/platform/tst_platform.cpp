@@ -8,7 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestPlatform : public QObject {
+class TestPlatform : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestCounterText : public QObject {
+class TestCounterText : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -68,7 +69,7 @@ private slots:
     {
         QFETCH(QString, guess);
         QFETCH(bool, right);
-        const QStringList list{u"------------"_s, u"triangle"_s, u"integral"_s, u"abhorred"_s};
+        const words::EntryList list(QStringList{u"------------"_s, u"triangle"_s, u"integral"_s, u"abhorred"_s});
         QCOMPARE(play::isRightGuess(guess, u"TRIANGLE"_s, list), right);
     }
 };

@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestScramble : public QObject {
+class TestScramble : public QObject
+{
     Q_OBJECT
 
 private slots:

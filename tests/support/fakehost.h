@@ -13,13 +13,15 @@
 #include <functional>
 #include <optional>
 
-struct ShownMessage {
+struct ShownMessage
+{
     QString text;
     QString title;
     int style;
 };
 
-class RecordingMessageBox final : public platform::MessageBox {
+class RecordingMessageBox final : public platform::MessageBox
+{
 public:
     void show(const QString &text, const QString &title, int style) override
     {
@@ -35,7 +37,8 @@ public:
 
 // Records the end and unwinds, as the real end of the program would stop
 // every further step.
-class ObservedEnd final : public platform::ProgramEnd {
+class ObservedEnd final : public platform::ProgramEnd
+{
 public:
     void end(int status) override
     {
@@ -45,14 +48,16 @@ public:
     std::optional<int> status;
 };
 
-class FixedClock final : public platform::Clock {
+class FixedClock final : public platform::Clock
+{
 public:
     std::int64_t msecsSinceMidnight() const override { return msecs; }
     std::int64_t msecs = 12 * 3600 * 1000;
 };
 
 // Hands out queued values, then repeats the last one; logs every reseed.
-class ScriptedRandom final : public platform::RandomSource {
+class ScriptedRandom final : public platform::RandomSource
+{
 public:
     float next() override
     {
@@ -73,11 +78,11 @@ public:
     QList<double> reseeds;
 };
 
-struct FakeHost {
+struct FakeHost
+{
     explicit FakeHost(const QString &directory = QString())
         : host{messageBox, programEnd, clock, random, directory}
-    {
-    }
+    { }
     RecordingMessageBox messageBox;
     ObservedEnd programEnd;
     FixedClock clock;

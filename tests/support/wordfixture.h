@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-class WordDirectory {
+class WordDirectory
+{
 public:
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.path() + QDir::separator() + name; }

@@ -10,7 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestWordFiles : public QObject {
+class TestWordFiles : public QObject
+{
     Q_OBJECT
 
 private:

@@ -1,0 +1,47 @@
+#include "entrylist.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace words {
+
+EntryList::EntryList(const QStringList &entries)
+{
+    for (const QString &entry : entries)
+        append(entry);
+}
+
+QChar *EntryList::room(qsizetype chars)
+{
+    if (m_text.size() < m_used + chars)
+        m_text.resize(std::max(2 * m_text.size(), m_used + chars));
+    return m_text.data() + m_used;
+}
+
+void EntryList::append(QStringView entry)
+{
+    std::copy(entry.begin(), entry.end(), room(entry.size()));
+    m_used += entry.size();
+    m_ends.push_back(m_used);
+}
+
+void EntryList::appendUtf8(QByteArrayView entry)
+{
+    // UTF-8 never takes fewer bytes than UTF-16 code units.
+    QChar *begin = room(entry.size());
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    m_used += decoder.appendToBuffer(begin, entry) - begin;
+    m_ends.push_back(m_used);
+}
+
+QStringList EntryList::toStringList() const
+{
+    QStringList list;
+    list.reserve(size());
+    for (qsizetype index = 0; index < size(); ++index)
+        list.append(at(index).toString());
+    return list;
+}
+
+} // namespace words

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "guessbox.h"
 #include "host.h"
 #include "layout.h"
@@ -106,6 +107,7 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     createControls();
     createHiddenControls();
     connectEvents();
+    describeForScreenReaders(*this);
     GuessWord->setFocus();
     centreOnScreen();
 }
@@ -122,8 +124,11 @@ void Form1::createDecorations()
         }
     }
     for (int i = 1; i <= TileCount; ++i) {
-        Label1.add(i, tile(QStringLiteral("Label1_%1").arg(i), layout::label1Rect(i)));
-        Label2.add(i, tile(QStringLiteral("Label2_%1").arg(i), layout::label2Rect(i)));
+        Label1.add(i,
+            tile(QStringLiteral("Label1_%1").arg(i), QStringLiteral("Scrambled letter %1").arg(i),
+                layout::label1Rect(i)));
+        Label2.add(i,
+            tile(QStringLiteral("Label2_%1").arg(i), QStringLiteral("Your letter %1").arg(i), layout::label2Rect(i)));
     }
     Line1 = place(new Line(Qt::black, this), "Line1");
     Line2 = place(new Line(Qt::black, this), "Line2");
@@ -140,9 +145,9 @@ void Form1::createDecorations()
     Label6->setToolTip(QStringLiteral("Tanglewick \u00A9 2026 The Tanglewick developers. All rights reserved."));
 }
 
-QLabel *Form1::tile(const QString &name, const layout::TwipRect &rect)
+QLabel *Form1::tile(const QString &name, const QString &spokenName, const layout::TwipRect &rect)
 {
-    auto *label = new QLabel(this);
+    auto *label = new TileLabel(spokenName, this);
     label->setObjectName(name);
     label->setGeometry(layout::toPixels(rect));
     label->setAlignment(Qt::AlignCenter);

@@ -95,7 +95,7 @@ protected:
 
 private:
     void createDecorations();
-    QLabel *tile(const QString &name, const layout::TwipRect &rect);
+    QLabel *tile(const QString &name, const QString &spokenName, const layout::TwipRect &rect);
     void createControls();
     void createHiddenControls();
     void centreOnScreen();

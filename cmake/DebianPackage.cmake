@@ -1,0 +1,39 @@
+# The Debian package of the game: `cpack -G DEB` in a build directory, or
+# `cmake --build <dir> --target package`. It installs under /usr, so the
+# game lands in /usr/lib/tanglewick with /usr/bin/tanglewick leading there.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tanglewick)
+set(CPACK_PACKAGE_VERSION ${TANGLEWICK_VERSION_TEXT})
+set(CPACK_PACKAGE_VENDOR "The Tanglewick developers")
+set(CPACK_PACKAGE_CONTACT "The Tanglewick developers <tanglewick@users.noreply.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${TANGLEWICK_HOMEPAGE})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-scramble game: unscramble the letters to guess the word")
+# The package's long description, in lines short enough for package tools.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Tanglewick draws a random word of 8 to 12 letters and shows its letters"
+  "scrambled in a row of tiles. Type your guess and press Enter: a right"
+  "guess scores a point, a wrong one is counted and cleared so you can try"
+  "again. When you close the window the game tells you how long you played,"
+  "how many words you played, how many guesses were wrong and your score.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# tanglewick_1.00.0001_amd64.deb
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
+# The libraries the program links come from dpkg-shlibdeps (dpkg-dev); the
+# fonts the window is laid out with are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+
+# A source archive leaves out build directories and the repository itself.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/\\\\.cache/")
+
+include(CPack)

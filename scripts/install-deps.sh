@@ -4,13 +4,14 @@
 #   run   what building and playing the game needs
 #   test  that, and what the tests need: an X server and a window manager for
 #         the end-to-end test, valgrind, clang with libFuzzer for the fuzzer,
-#         Google Benchmark for the benchmarks
+#         Google Benchmark for the benchmarks, and the Debian packaging tools
+#         and desktop-file and AppStream validators for the package check
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth x11-utils xdotool openbox wmctrl bc valgrind clang libclang-rt-14-dev libbenchmark-dev
-    libx11-dev)
+    libx11-dev dpkg-dev desktop-file-utils appstream file)
 fi
 
 missing=()

@@ -86,9 +86,11 @@ await_window() { # PID TITLE
 }
 
 # Checks that the game started as PID shows its window, runs the program
-# PROGRAM and keeps running; then closes it. The game's output is in LOG.
-check_game_window() { # PID PROGRAM LOG
-  local window exe
+# PROGRAM and keeps running, and that its window's class is the one DESKTOP
+# names in StartupWMClass (so the desktop ties the window to its entry);
+# then closes it. The game's output is in LOG.
+check_game_window() { # PID PROGRAM LOG DESKTOP
+  local window exe wm_class
   window=$(await_window "$1" "$main_title")
   if [ -z "$window" ]; then
     cat "$3"
@@ -98,6 +100,10 @@ check_game_window() { # PID PROGRAM LOG
   fi
   exe=$(readlink "/proc/$1/exe")
   [ "$exe" = "$2" ] || fail "the game runs $exe, not $2"
+  wm_class=$(sed -n 's/^StartupWMClass=//p' "$4")
+  [ -n "$wm_class" ] || fail "$4 has no StartupWMClass"
+  xprop -id "$window" WM_CLASS | grep -q "= \".*\", \"$wm_class\"\$" ||
+    fail "the window's class is not $wm_class: $(xprop -id "$window" WM_CLASS)"
   sleep 2
   if ! kill -0 "$1" 2>/dev/null; then
     wait "$1"
@@ -108,7 +114,7 @@ check_game_window() { # PID PROGRAM LOG
   fi
   kill "$1"
   wait "$1" 2>/dev/null
-  echo "the game window appeared, from $exe"
+  echo "the game window appeared, from $exe, of class $wm_class"
 }
 
 # Checks the installed desktop entry and AppStream metadata under ROOT.
@@ -172,7 +178,7 @@ mkdir "$work/elsewhere"
 (cd "$work/elsewhere" && exec "$prefix/bin/tanglewick") >"$work/prefix.log" 2>&1 &
 game=$!
 pids+=("$game")
-check_game_window "$game" "$program" "$work/prefix.log"
+check_game_window "$game" "$program" "$work/prefix.log" "$prefix/share/applications/$app_id.desktop"
 
 # Without a word file the same launcher gets the missing-file report, not the
 # game window: the check above tells the two apart.
@@ -215,7 +221,7 @@ mkdir -m 700 "$work/home"
   "${exec_words[@]}") >"$work/package.log" 2>&1 &
 game=$!
 pids+=("$game")
-check_game_window "$game" /usr/lib/tanglewick/tanglewick "$work/package.log"
+check_game_window "$game" /usr/lib/tanglewick/tanglewick "$work/package.log" "/usr/share/applications/$app_id.desktop"
 
 echo "== apt-get remove tanglewick"
 apt_get remove tanglewick >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove failed"; }

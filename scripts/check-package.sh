@@ -61,7 +61,7 @@ debs=("$build"/tanglewick_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one tanglewick_*.deb in $build"
 deb=${debs[0]}
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
-echo "$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
 # An X server of our own: it picks a free display and tells it; -noreset
 # keeps it up between clients.

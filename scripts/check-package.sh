@@ -7,9 +7,10 @@
 #   that prefix, and the same prefix without Words8.Txt gets the missing-file
 #   report instead;
 # - the .deb, built in build-package/ (Release), installs with apt-get, its
-#   desktop entry and metadata pass their validators, and the desktop entry's
-#   Exec= line, run as a menu would, opens the game from /usr/lib/tanglewick
-#   under an X server;
+#   desktop entry and metadata pass their validators, it depends on the
+#   packages of the libraries the game links and of its fonts, and the
+#   desktop entry's Exec= line, run as a menu would, opens the game from
+#   /usr/lib/tanglewick under an X server;
 # and finally removes the package again. Needs root or sudo for apt-get.
 # Exits non-zero on any failure.
 set -uo pipefail
@@ -208,6 +209,30 @@ installed || fail "dpkg does not list tanglewick as installed"
 [ "$(readlink -f /usr/bin/tanglewick)" = /usr/lib/tanglewick/tanglewick ] ||
   fail "/usr/bin/tanglewick does not lead to /usr/lib/tanglewick/tanglewick"
 check_desktop_files /usr
+
+# The package depends on what the game needs on a machine without the
+# build tools: the package of every library the program links directly, and
+# one holding the fonts the window is laid out with.
+depends=$(dpkg-query -W -f='${Depends}' tanglewick | sed 's/([^)]*)//g; s/[,|]/\n/g; s/ //g')
+owned_by_dependency() { # FILE...
+  local file owner
+  for file in "$@"; do
+    for owner in $(dpkg-query -S "*/$(basename "$file")" 2>/dev/null | sed 's/: .*//; s/, /\n/g' | sed 's/:.*//'); do
+      grep -qxF "$owner" <<<"$depends" && return 0
+    done
+  done
+  return 1
+}
+for library in $(objdump -p /usr/lib/tanglewick/tanglewick | awk '$1 == "NEEDED" { print $2 }'); do
+  path=$(ldd /usr/lib/tanglewick/tanglewick | awk -v name="$library" '$1 == name { print $3 }')
+  [ -n "$path" ] || fail "$library, which the game links, is not found"
+  owned_by_dependency "$(readlink -f "$path")" || fail "the package does not depend on the package of $library"
+done
+for family in "Liberation Sans" "Liberation Mono"; do
+  mapfile -t fonts < <(fc-list ":family=$family" file | sed 's/: *$//')
+  [ ${#fonts[@]} -gt 0 ] && owned_by_dependency "${fonts[@]}" || fail "the package does not depend on a package of $family"
+done
+echo "it depends on the packages of the libraries it links and of its fonts"
 
 # As a menu does: the Exec= line without its field codes, run through the
 # PATH, from the home directory, in a plain environment.

@@ -2,7 +2,8 @@
 # Installs what is missing, builds the game and its tests, and runs every
 # check: the test suite headless (with the real game under Xvfb), valgrind's
 # memcheck over the logic tests, the whole suite again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and the word-file fuzzer for 60 seconds.
+# and UndefinedBehaviorSanitizer, the word-file fuzzer for 60 seconds, and
+# the Debian package: installed, started from its menu entry, removed again.
 # Exits non-zero if any of them fails.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,7 @@ suite() {
 
 passed=0
 failed=()
-for check in suite memcheck sanitize fuzz; do
+for check in suite memcheck sanitize fuzz check-package; do
   echo "==== $check"
   case $check in
   suite) suite ;;

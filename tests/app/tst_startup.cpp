@@ -148,16 +148,6 @@ private slots:
         QCOMPARE(m_form->StartTime, platform::timeSerial(9, 30, 15));
     }
 
-    void shorterWordClearsTheTilesOfTheLongerOne()
-    {
-        load();
-        QTest::mouseClick(m_form->Option12, Qt::LeftButton);
-        QCOMPARE(tiles(m_form->Label1).count(u'.'), 0);
-        QTest::mouseClick(m_form->Option8, Qt::LeftButton);
-        QVERIFY(tiles(m_form->Label1).endsWith(u"...."_s));
-        QCOMPARE(tiles(m_form->Label2), u"............"_s);
-    }
-
     void missingFileAtStartIsReportedBeforeTheWindowIsShown()
     {
         m_words->remove(u"Words8.Txt"_s);

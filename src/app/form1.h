@@ -3,9 +3,10 @@
 
 // Form1 is the game's one window. It owns every control and the game's
 // state; its event handlers run the game step by step. Word files are read
-// by src/words, the draw, the shuffle and the counters are worked out by
-// src/play, and the host services (message box, end of the program, clock,
-// random generator) come from src/platform through platform::Host.
+// by src/words; the draw, the shuffle, the verdict and the counters are
+// worked out by src/play; the closing summary and animation by closing.h;
+// the host services (message box, end of the program, clock, random
+// generator) come from src/platform through platform::Host.
 
 #include "clock.h"
 #include "closing.h"

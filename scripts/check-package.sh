@@ -64,15 +64,9 @@ deb=${debs[0]}
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
-# An X server of our own: it picks a free display and tells it; -noreset
-# keeps it up between clients.
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-unset QT_QPA_PLATFORM
+# An X server of our own.
+. "$here/scripts/lib/xserver.sh"
+start_xvfb "$work"
 
 # Waits up to 20 s for a visible window of process PID whose title matches,
 # and prints its id.

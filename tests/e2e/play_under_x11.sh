@@ -26,19 +26,12 @@ fail() { echo "FAIL: $*"; exit 1; }
 cp "$game" "$work/tanglewick"
 cp "$data"/Words*.Txt "$work/"
 
-# Xvfb picks a free display itself and tells it; -noreset keeps it up
-# between clients.
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../../scripts/lib/xserver.sh"
+start_xvfb "$work"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
-unset QT_QPA_PLATFORM
 
 # Waits up to 20 s for a visible window whose title matches, and prints its
 # id. (xdotool's own --sync gives up when a window vanishes while it looks.)

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -18,13 +20,13 @@ namespace {
 class SilentMessageBox final : public platform::MessageBox
 {
 public:
-    void show(const QString &, const QString &, int) override { }
+    void show(const QString &, const QString &, platform::MessageStyle) override { }
 };
 
 class ThrowingEnd final : public platform::ProgramEnd
 {
 public:
-    void end(int status) override { throw platform::ProgramEnded{status}; }
+    void end(platform::ExitStatus status) override { throw platform::ProgramEnded{status}; }
 };
 
 // A word file of the given number of distinct words of the given length.
@@ -52,7 +54,7 @@ struct Game
         for (int length = 8; length <= 12; ++length)
             writeWords(dir.filePath(words::wordFileName(length)), wordsPerFile, length);
         form = std::make_unique<Form1>(host);
-        platform::runEvent(host, [this] { form->Form_Load(); });
+        form->load();
         form->show();
     }
     QTemporaryDir dir;
@@ -62,6 +64,12 @@ struct Game
     platform::MixingRandom random;
     platform::Host host;
     std::unique_ptr<Form1> form;
+
+    // The window's controls are reached as a player reaches them.
+    template<typename Control> Control *control(const char *name) const
+    {
+        return form->findChild<Control *>(QLatin1String(name));
+    }
 };
 
 void BM_CountAndLoad(benchmark::State &state)
@@ -82,21 +90,21 @@ BENCHMARK(BM_CountAndLoad)->Arg(1000)->Arg(6700)->Arg(32767)->Unit(benchmark::kM
 void BM_NewWord(benchmark::State &state)
 {
     Game game(6700);
+    QPushButton *newWord = game.control<QPushButton>("GetNewWord");
     for (auto _ : state)
-        game.form->GetNewWord_Click();
+        newWord->click();
 }
 BENCHMARK(BM_NewWord)->Unit(benchmark::kMicrosecond);
 
 void BM_LengthSwitch(benchmark::State &state)
 {
     Game game(static_cast<int>(state.range(0)));
+    QRadioButton *twelve = game.control<QRadioButton>("Option12");
+    QRadioButton *eight = game.control<QRadioButton>("Option8");
     bool longWords = false;
     for (auto _ : state) {
         longWords = !longWords;
-        if (longWords)
-            game.form->Option12_Click();
-        else
-            game.form->Option8_Click();
+        (longWords ? twelve : eight)->click();
     }
 }
 BENCHMARK(BM_LengthSwitch)->Arg(6700)->Arg(32767)->Unit(benchmark::kMillisecond);
@@ -106,12 +114,13 @@ BENCHMARK(BM_LengthSwitch)->Arg(6700)->Arg(32767)->Unit(benchmark::kMillisecond)
 void BM_KeyToTile(benchmark::State &state)
 {
     Game game(6700);
-    game.form->GuessWord->setFocus();
+    GuessBox *guess = game.control<GuessBox>("GuessWord");
+    guess->setFocus();
     for (auto _ : state) {
         QKeyEvent letter(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, QStringLiteral("e"));
-        QApplication::sendEvent(game.form->GuessWord, &letter);
+        QApplication::sendEvent(guess, &letter);
         QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-        QApplication::sendEvent(game.form->GuessWord, &backspace);
+        QApplication::sendEvent(guess, &backspace);
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }

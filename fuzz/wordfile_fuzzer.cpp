@@ -175,7 +175,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QStringList loaded;
     try {
         words::countEntries(path, count);
-        loaded = words::loadEntries(path);
+        words::EntryList entries;
+        words::loadEntries(path, entries);
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            loaded.append(entries.at(i).toString());
     } catch (const platform::RuntimeError &error) {
         std::fprintf(stderr, "wordfile_fuzzer: run-time error %d (%s) reading a readable word file\n", error.code(),
             error.what());
@@ -208,7 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QStringList inMemory;
     words::FieldReader reader(bytes);
     while (!reader.atEnd()) {
-        inMemory.append(reader.readField());
+        inMemory.append(QString::fromUtf8(reader.nextField()));
         if (inMemory.size() > delimiters + 1)
             fail("the in-memory reader reads more fields than delimiters plus one", size);
     }

@@ -1,14 +1,9 @@
 #include "accessibility.h"
 
-#include "form1.h"
-#include "guessbox.h"
-#include "wordlistbox.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+
+#include <utility>
 
 namespace {
 class TileAccessible : public QAccessibleWidget
@@ -68,33 +63,38 @@ void setAnnouncementListener(std::function<void(QObject *)> listener)
     announcementListener = std::move(listener);
 }
 
-void describeForScreenReaders(Form1 &form)
+void describeForScreenReaders(QWidget &window)
 {
-    const QList<QPair<QWidget *, QString>> names{
-        {form.GuessWord, QStringLiteral("Guess")},
-        {form.GetNewWord, QStringLiteral("New Word")},
-        {form.ShowWord, QStringLiteral("Show word")},
-        {form.Text2, QStringLiteral("Score")},
-        {form.Text1, QStringLiteral("Verdict")},
-        {form.Text3, QStringLiteral("Verdict")},
-        {form.Option8, QStringLiteral("8 letters")},
-        {form.Option9, QStringLiteral("9 letters")},
-        {form.Option10, QStringLiteral("10 letters")},
-        {form.Option11, QStringLiteral("11 letters")},
-        {form.Option12, QStringLiteral("12 letters")},
-        {form.Label6, QStringLiteral("Copyright")},
-        {form.WordList, QStringLiteral("Word list")},
-        {form.TextBox1, QStringLiteral("Scrambled word")},
-        {form.PickWord, QStringLiteral("Answer")},
-        {form.Cword, QStringLiteral("Words played")},
-        {form.InCor, QStringLiteral("Incorrect guesses")},
+    const auto control = [&window](const char *objectName) {
+        QWidget *found = window.findChild<QWidget *>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(found);
+        return found;
     };
-    for (const auto &[control, name] : names)
-        control->setAccessibleName(name);
-    form.ShowWord->setAccessibleDescription(QStringLiteral("Shows the answer in the second row of tiles"));
-    form.Label5->setAccessibleName(QStringLiteral("Word lengths"));
+    const std::pair<const char *, const char *> names[]{
+        {"GuessWord", "Guess"},
+        {"GetNewWord", "New Word"},
+        {"ShowWord", "Show word"},
+        {"Text2", "Score"},
+        {"Text1", "Verdict"},
+        {"Text3", "Verdict"},
+        {"Option8", "8 letters"},
+        {"Option9", "9 letters"},
+        {"Option10", "10 letters"},
+        {"Option11", "11 letters"},
+        {"Option12", "12 letters"},
+        {"Label5", "Word lengths"},
+        {"Label6", "Copyright"},
+        {"WordList", "Word list"},
+        {"TextBox1", "Scrambled word"},
+        {"PickWord", "Answer"},
+        {"Cword", "Words played"},
+        {"InCor", "Incorrect guesses"},
+    };
+    for (const auto &[objectName, spokenName] : names)
+        control(objectName)->setAccessibleName(QString::fromLatin1(spokenName));
+    control("ShowWord")->setAccessibleDescription(QStringLiteral("Shows the answer in the second row of tiles"));
 
-    auto *announcer = new Announcer(&form);
-    form.Text1->installEventFilter(announcer);
-    form.Text3->installEventFilter(announcer);
+    auto *announcer = new Announcer(&window);
+    control("Text1")->installEventFilter(announcer);
+    control("Text3")->installEventFilter(announcer);
 }

@@ -5,8 +5,6 @@
 
 #include <functional>
 
-class Form1;
-
 // A letter tile. A screen reader speaks its place ("Scrambled letter 3")
 // as its name and its letter as its value.
 class TileLabel : public QLabel
@@ -16,10 +14,10 @@ public:
     TileLabel(const QString &accessibleName, QWidget *parent);
 };
 
-// Names every control of the window as a screen reader should speak it, and
-// has the verdict messages announced when they appear. Nothing a sighted
-// player sees changes.
-void describeForScreenReaders(Form1 &form);
+// Names every control of the game's window (found by their object names) as
+// a screen reader should speak it, and has the verdict messages announced
+// when they appear. Nothing a sighted player sees changes.
+void describeForScreenReaders(QWidget &window);
 
 // Told of every announcement as well, so that tests can hear them on
 // platforms without a screen-reader bridge.

@@ -22,24 +22,24 @@ bool attempt(const std::function<void()> &step)
 }
 } // namespace
 
-platform::Date playTime(platform::Date StartTime, platform::Date EndTime)
+platform::Date playTime(platform::Date start, platform::Date end)
 {
-    const auto T = [](platform::Date x) {
-        return platform::timeSerial(platform::hourOf(x), platform::minuteOf(x), platform::secondOf(x));
+    const auto timeOfDay = [](platform::Date date) {
+        return platform::timeSerial(platform::hourOf(date), platform::minuteOf(date), platform::secondOf(date));
     };
-    platform::Date PlayTime = T(EndTime) - T(StartTime);
-    if (PlayTime < 0)
-        PlayTime += 1.0;
-    return PlayTime;
+    platform::Date played = timeOfDay(end) - timeOfDay(start);
+    if (played < 0)
+        played += 1.0;
+    return played;
 }
 
-QString summaryText(platform::Date PlayTime, const QString &Cword, const QString &InCor, const QString &Text2)
+QString summaryText(platform::Date played, const QString &wordsPlayed, const QString &incorrect, const QString &score)
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    return QStringLiteral("You Have Played Tanglewick For ") + platform::formatHms(PlayTime) + lineBreak
-        + QStringLiteral("And Played ") + Cword + QStringLiteral(" Tanglewick Words ") + lineBreak
-        + QStringLiteral("And You Had ") + InCor + QStringLiteral(" In Correct Guess ") + lineBreak
-        + QStringLiteral("Total Scores Was ") + Text2 + lineBreak + QStringLiteral("Have A Nice Day GoodBye");
+    return QStringLiteral("You Have Played Tanglewick For ") + platform::formatHms(played) + lineBreak
+        + QStringLiteral("And Played ") + wordsPlayed + QStringLiteral(" Tanglewick Words ") + lineBreak
+        + QStringLiteral("And You Had ") + incorrect + QStringLiteral(" In Correct Guess ") + lineBreak
+        + QStringLiteral("Total Scores Was ") + score + lineBreak + QStringLiteral("Have A Nice Day GoodBye");
 }
 
 int passesToLeave(float top, float screenWidth)

@@ -12,10 +12,10 @@ namespace closing {
 
 // The time played from the start and end times of day. A game that ran
 // across midnight counts on past it instead of going negative.
-platform::Date playTime(platform::Date StartTime, platform::Date EndTime);
+platform::Date playTime(platform::Date start, platform::Date end);
 
 // The five lines of the closing summary, joined by CR LF.
-QString summaryText(platform::Date PlayTime, const QString &Cword, const QString &InCor, const QString &Text2);
+QString summaryText(platform::Date played, const QString &wordsPlayed, const QString &incorrect, const QString &score);
 
 // The window's outer position and size and the screen's width, in twips.
 // A platform may adjust or refuse a value; a refusal or a failed read is a

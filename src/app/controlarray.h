@@ -21,10 +21,6 @@ public:
         return member->second;
     }
 
-    int count() const { return static_cast<int>(m_members.size()); }
-    auto begin() const { return m_members.begin(); }
-    auto end() const { return m_members.end(); }
-
 private:
     std::map<int, Control *> m_members;
 };

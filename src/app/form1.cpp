@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "closing.h"
 #include "guessbox.h"
 #include "host.h"
 #include "layout.h"
@@ -17,8 +18,6 @@
 #include <QScreen>
 
 namespace {
-constexpr int TileCount = 12;
-
 const QColor LightGrey(0xC0, 0xC0, 0xC0);
 const QColor FrameBlue(0x00, 0x00, 0xC0);
 const QColor VerdictRed(0xFF, 0x00, 0x00);
@@ -31,8 +30,12 @@ const QString MsSansSerif = QStringLiteral("MS Sans Serif");
 QFont boldFont(const QString &family, double points)
 {
     // Where the face itself is absent, a metric-compatible one stands in.
-    QFont::insertSubstitutions(CourierNew, {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(MsSansSerif, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    static const bool substitutesRegistered = [] {
+        QFont::insertSubstitutions(CourierNew, {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+        QFont::insertSubstitutions(MsSansSerif, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(substitutesRegistered);
     QFont font(family);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(true);
@@ -40,6 +43,19 @@ QFont boldFont(const QString &family, double points)
     return font;
 }
 
+} // namespace
+
+// Every font of the window, each built once.
+struct Form1::Fonts
+{
+    QFont tile = boldFont(CourierNew, 20.25);
+    QFont legend = boldFont(CourierNew, 9.75);
+    QFont guess = boldFont(CourierNew, 12);
+    QFont caption = boldFont(MsSansSerif, 9.75);
+    QFont large = boldFont(MsSansSerif, 12);
+};
+
+namespace {
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -54,27 +70,43 @@ void paintBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-template<typename Control> Control *place(Control *control, const char *name)
+template<typename Control> Control *place(Control *control, const QString &name, const layout::TwipRect &rect)
 {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(layout::toPixels(layout::placeOf(name)));
+    control->setObjectName(name);
+    control->setGeometry(layout::toPixels(rect));
     return control;
 }
 
-QLabel *caption(QWidget *parent, const char *name, const QString &text, double points)
+template<typename Control> Control *place(Control *control, const char *name)
+{
+    return place(control, QString::fromLatin1(name), layout::placeOf(name));
+}
+
+QLabel *tile(
+    QWidget *parent, const QString &name, const QString &spokenName, const layout::TwipRect &rect, const QFont &font)
+{
+    auto *label = place(new TileLabel(spokenName, parent), name, rect);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(font);
+    paintBackground(label, Qt::white);
+    setColour(label, QPalette::WindowText, Qt::black);
+    return label;
+}
+
+QLabel *caption(QWidget *parent, const char *name, const QString &text, const QFont &font)
 {
     auto *label = place(new QLabel(text, parent), name);
-    label->setFont(boldFont(MsSansSerif, points));
+    label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     paintBackground(label, LightGrey);
     return label;
 }
 
 // A box that shows a message or a count: read-only, centred, bold.
-QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, double points)
+QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, const QFont &font)
 {
     auto *box = place(new QLineEdit(text, parent), name);
-    box->setFont(boldFont(MsSansSerif, points));
+    box->setFont(font);
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(true);
     return box;
@@ -103,8 +135,9 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     setWindowIcon(icon);
     setFixedSize(layout::toPixels(layout::ClientArea).size());
     paintBackground(this, LightGrey);
-    createDecorations();
-    createControls();
+    const Fonts fonts;
+    createDecorations(fonts);
+    createControls(fonts);
     createHiddenControls();
     connectEvents();
     describeForScreenReaders(*this);
@@ -112,23 +145,29 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     centreOnScreen();
 }
 
+Form1::~Form1() = default;
+
+void Form1::load()
+{
+    onEvent([this] { Form_Load(); });
+}
+
 // Frames, rules and captions come first: every box and button created after
 // them is drawn above them.
-void Form1::createDecorations()
+void Form1::createDecorations(const Fonts &fonts)
 {
-    for (int i = 1; i <= TileCount; ++i) {
-        for (const int index : {i, i + 14}) {
-            Shape1.add(index, new Shape(FrameBlue, this));
-            Shape1(index)->setObjectName(QStringLiteral("Shape1_%1").arg(index));
-            Shape1(index)->setGeometry(layout::toPixels(layout::shape1Rect(index)));
-        }
+    for (int i = 1; i <= layout::TileCount; ++i) {
+        for (const int index : {i, i + 14})
+            Shape1.add(index,
+                place(new Shape(FrameBlue, this), QStringLiteral("Shape1_%1").arg(index), layout::shape1Rect(index)));
     }
-    for (int i = 1; i <= TileCount; ++i) {
+    for (int i = 1; i <= layout::TileCount; ++i) {
         Label1.add(i,
-            tile(QStringLiteral("Label1_%1").arg(i), QStringLiteral("Scrambled letter %1").arg(i),
-                layout::label1Rect(i)));
+            tile(this, QStringLiteral("Label1_%1").arg(i), QStringLiteral("Scrambled letter %1").arg(i),
+                layout::label1Rect(i), fonts.tile));
         Label2.add(i,
-            tile(QStringLiteral("Label2_%1").arg(i), QStringLiteral("Your letter %1").arg(i), layout::label2Rect(i)));
+            tile(this, QStringLiteral("Label2_%1").arg(i), QStringLiteral("Your letter %1").arg(i),
+                layout::label2Rect(i), fonts.tile));
     }
     Line1 = place(new Line(Qt::black, this), "Line1");
     Line2 = place(new Line(Qt::black, this), "Line2");
@@ -136,28 +175,16 @@ void Form1::createDecorations()
     Label5 = place(new LegendLabel(QStringLiteral("08 Word 09 Word 10 Word 11 Word 12 Word"),
                        layout::toPixels(layout::OptionStep), this),
         "Label5");
-    Label5->setFont(boldFont(CourierNew, 9.75));
+    Label5->setFont(fonts.legend);
     paintBackground(Label5, LightGrey);
-    Label3 = caption(this, "Label3", QStringLiteral("Enter Your Guess Word :"), 9.75);
-    Label4 = caption(this, "Label4", QStringLiteral("Total Scores :"), 9.75);
+    Label3 = caption(this, "Label3", QStringLiteral("Enter Your Guess Word :"), fonts.caption);
+    Label4 = caption(this, "Label4", QStringLiteral("Total Scores :"), fonts.caption);
     Label6 = place(new QLabel(this), "Label6");
     paintBackground(Label6, LightGrey);
     Label6->setToolTip(QStringLiteral("Tanglewick \u00A9 2026 The Tanglewick developers. All rights reserved."));
 }
 
-QLabel *Form1::tile(const QString &name, const QString &spokenName, const layout::TwipRect &rect)
-{
-    auto *label = new TileLabel(spokenName, this);
-    label->setObjectName(name);
-    label->setGeometry(layout::toPixels(rect));
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(boldFont(CourierNew, 20.25));
-    paintBackground(label, Qt::white);
-    setColour(label, QPalette::WindowText, Qt::black);
-    return label;
-}
-
-void Form1::createControls()
+void Form1::createControls(const Fonts &fonts)
 {
     Option8 = place(new QRadioButton(QStringLiteral("Option1"), this), "Option8");
     Option9 = place(new QRadioButton(QStringLiteral("Option2"), this), "Option9");
@@ -167,20 +194,20 @@ void Form1::createControls()
     Option8->setChecked(true);
 
     GuessWord = place(new GuessBox(this), "GuessWord");
-    GuessWord->setFont(boldFont(CourierNew, 12));
+    GuessWord->setFont(fonts.guess);
     GetNewWord = greyButton(this, "GetNewWord", QStringLiteral("New Word"));
-    GetNewWord->setFont(boldFont(MsSansSerif, 12));
+    GetNewWord->setFont(fonts.large);
     ShowWord = greyButton(this, "ShowWord", QString());
     ShowWord->setToolTip(QStringLiteral("  Click To Show Word "));
 
     // Text1 lies above Text3 on the same spot: with both shown, the
     // incorrect-guess message is the one seen.
-    Text3 = messageBox(this, "Text3", QStringLiteral("Congratulations !!! Your Word Is Correct."), 9.75);
+    Text3 = messageBox(this, "Text3", QStringLiteral("Congratulations !!! Your Word Is Correct."), fonts.caption);
     setColour(Text3, QPalette::Text, VerdictRed);
-    Text1 = messageBox(this, "Text1", QStringLiteral("InCorrect !!!"), 9.75);
+    Text1 = messageBox(this, "Text1", QStringLiteral("InCorrect !!!"), fonts.caption);
     Text1->hide();
     Text3->hide();
-    Text2 = messageBox(this, "Text2", QStringLiteral("0"), 12);
+    Text2 = messageBox(this, "Text2", QStringLiteral("0"), fonts.large);
 }
 
 // The state-holding controls lie below the client area: real controls that

@@ -9,9 +9,7 @@
 // generator) come from src/platform through platform::Host.
 
 #include "clock.h"
-#include "closing.h"
 #include "controlarray.h"
-#include "layout.h"
 
 #include <QWidget>
 
@@ -28,6 +26,9 @@ class Line;
 class Shape;
 class WordListBox;
 
+namespace closing {
+class WindowGeometry;
+}
 namespace platform {
 struct Host;
 }
@@ -37,8 +38,21 @@ class Form1 : public QWidget
     Q_OBJECT
 public:
     explicit Form1(platform::Host &host, QWidget *parent = nullptr);
+    ~Form1() override;
 
-    // Raised once by the program's entry, before the window is first shown.
+    // Loads the game, so that the first word is on show: the program's entry
+    // calls it once, before the window is first shown.
+    void load();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Tests read and steer the window's controls and state through it.
+    friend class Form1Probe;
+
+    // Event handlers.
     void Form_Load();
     void Option8_Click();
     void Option9_Click();
@@ -50,9 +64,27 @@ public:
     void ShowWord_Click();
     void Form_Unload(std::int16_t &Cancel);
 
-    // The geometry the closing animation moves; the window's own unless a
-    // test puts another in its place.
-    void setWindowGeometry(closing::WindowGeometry *geometry);
+    // The game's procedures.
+    void SelectWordLength(int length);
+    void CountWords();
+    void ReportUnusableWordFile();
+    void LoadWordList();
+    void PickNewWord();
+    void ScrambleWord();
+    void CheckGuess();
+    void setTypedTile(const QString &text);
+    static void clearTiles(const ControlArray<QLabel> &row);
+    static void showLetters(const ControlArray<QLabel> &row, const QString &text);
+
+    // Building the window.
+    struct Fonts;
+    void createDecorations(const Fonts &fonts);
+    void createControls(const Fonts &fonts);
+    void createHiddenControls();
+    void connectEvents();
+    void centreOnScreen();
+    void onEvent(const std::function<void()> &handler);
+    closing::WindowGeometry &windowGeometry();
 
     // The controls, under their designer names.
     ControlArray<QLabel> Label1;
@@ -89,32 +121,6 @@ public:
     platform::Date StartTime = 0;
     platform::Date EndTime = 0;
     platform::Date PlayTime = 0;
-
-protected:
-    bool focusNextPrevChild(bool next) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void createDecorations();
-    QLabel *tile(const QString &name, const QString &spokenName, const layout::TwipRect &rect);
-    void createControls();
-    void createHiddenControls();
-    void centreOnScreen();
-    void connectEvents();
-    void onEvent(const std::function<void()> &handler);
-
-    void SelectWordLength(int length);
-    void CountWords();
-    void ReportUnusableWordFile();
-    void LoadWordList();
-    void PickNewWord();
-    void ScrambleWord();
-    int KeyPressStep(int step, std::int16_t &KeyAscii);
-    void CheckGuess();
-    closing::WindowGeometry &windowGeometry();
-
-    // The key handler's "End": it returns at once.
-    static constexpr int End = 0;
 
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;

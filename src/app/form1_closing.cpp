@@ -16,15 +16,10 @@ void Form1::Form_Unload(std::int16_t &Cancel)
     Q_UNUSED(Cancel);
     EndTime = platform::timeOfDay(m_host.clock);
     PlayTime = closing::playTime(StartTime, EndTime);
-    const QString summary = closing::summaryText(PlayTime, Cword->text(), InCor->text(), Text2->text());
-    m_host.messageBox.show(summary, QStringLiteral("Tanglewick"), platform::InformationOk);
+    m_host.messageBox.show(closing::summaryText(PlayTime, Cword->text(), InCor->text(), Text2->text()),
+        QStringLiteral("Tanglewick"), platform::InformationOk);
     closing::animateAway(windowGeometry());
     m_host.programEnd.end(platform::NormalExit);
-}
-
-void Form1::setWindowGeometry(closing::WindowGeometry *geometry)
-{
-    m_geometry = geometry;
 }
 
 closing::WindowGeometry &Form1::windowGeometry()

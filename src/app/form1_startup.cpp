@@ -49,7 +49,8 @@ void Form1::SelectWordLength(int length)
     GuessWord->setMaxLength(length);
     CountWords();
     LoadWordList();
-    // A file in which no entry can be played is as good as missing.
+    // A file in which no entry can be played (an empty one among them) is as
+    // good as missing.
     if (play::nextPlayable(WordList->entries(), 1, length) == 0)
         ReportUnusableWordFile();
     PickNewWord();
@@ -60,16 +61,13 @@ void Form1::SelectWordLength(int length)
 
 void Form1::CountWords()
 {
-    bool missing = false;
     try {
         words::countEntries(WordFile, WordCount);
     } catch (const platform::RuntimeError &error) {
         // Any other failure keeps the count reached so far.
-        missing = error.code() == platform::FileNotFound;
+        if (error.code() == platform::FileNotFound)
+            ReportUnusableWordFile();
     }
-    // A file with no entries leaves nothing to play, just like a missing one.
-    if (missing || WordCount == 0)
-        ReportUnusableWordFile();
 }
 
 void Form1::ReportUnusableWordFile()
@@ -82,7 +80,6 @@ void Form1::ReportUnusableWordFile()
 
 void Form1::LoadWordList()
 {
-    WordList->clear();
     words::EntryList entries;
     entries.append(words::Separator);
     try {

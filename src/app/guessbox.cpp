@@ -7,9 +7,9 @@ std::optional<std::int16_t> characterCode(const QKeyEvent &event)
 {
     const int key = event.key();
     if (key == Qt::Key_Backspace)
-        return 8;
+        return KeyCode::Backspace;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return 13;
+        return KeyCode::Enter;
     if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return std::nullopt;
     const Qt::KeyboardModifiers modifiers = event.modifiers();
@@ -62,14 +62,10 @@ void GuessBox::keyPressEvent(QKeyEvent *event)
 // the box, so it holds letters A to Z only.
 void GuessBox::receive(std::int16_t KeyAscii)
 {
-    if (KeyAscii == 8) {
-        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-        QLineEdit::keyPressEvent(&backspace);
-    } else if (KeyAscii >= 'A' && KeyAscii <= 'Z') {
-        QKeyEvent letter(QEvent::KeyPress, Qt::Key_A + (KeyAscii - 'A'), Qt::NoModifier,
-            QString(QChar(static_cast<char16_t>(KeyAscii))));
-        QLineEdit::keyPressEvent(&letter);
-    }
+    if (KeyAscii == KeyCode::Backspace)
+        backspace();
+    else if (KeyAscii >= KeyCode::A && KeyAscii <= KeyCode::Z)
+        insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
 }
 
 void GuessBox::mouseReleaseEvent(QMouseEvent *event)

@@ -9,6 +9,14 @@
 
 class QKeyEvent;
 
+// The character codes of the keys the guess box's key handler treats apart.
+namespace KeyCode {
+inline constexpr std::int16_t Backspace = 8;
+inline constexpr std::int16_t Enter = 13;
+inline constexpr std::int16_t A = 65;
+inline constexpr std::int16_t Z = 90;
+} // namespace KeyCode
+
 // The character code a key press gives the guess box's key handler, or
 // nothing for keys that type no character (arrows, Home, End, Delete,
 // function keys, Shift, Alt combinations). Backspace is 8, Enter 13, and

@@ -28,6 +28,8 @@ struct Place
 };
 
 inline constexpr TwipRect ClientArea{0, 0, 10470, 4200};
+// Each row of letter tiles has the members 1 to 12.
+inline constexpr int TileCount = 12;
 // The window's frame: its sides and bottom, and its top with the title bar.
 inline constexpr int FrameSide = 45;
 inline constexpr int FrameTop = 330;

@@ -11,7 +11,6 @@ class LegendLabel : public QLabel
     Q_OBJECT
 public:
     LegendLabel(const QString &text, int lineStep, QWidget *parent);
-    int lineStep() const { return m_lineStep; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

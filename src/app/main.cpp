@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.tanglewick.Tanglewick"));
     platform::SystemHost system;
     Form1 window(system.host());
-    platform::runEvent(system.host(), [&window] { window.Form_Load(); });
+    window.load();
     window.show();
     return app.exec();
 }

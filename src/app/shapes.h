@@ -11,7 +11,6 @@ class Shape : public QWidget
     Q_OBJECT
 public:
     Shape(const QColor &outline, QWidget *parent);
-    QColor outline() const { return m_outline; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

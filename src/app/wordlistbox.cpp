@@ -38,29 +38,12 @@ WordListBox::WordListBox(QWidget *parent)
     setUniformItemSizes(true);
 }
 
-void WordListBox::clear()
-{
-    m_model->reset({});
-}
-
 void WordListBox::setEntries(words::EntryList entries)
 {
     m_model->reset(std::move(entries));
 }
 
-int WordListBox::count() const
-{
-    return m_model->rowCount();
-}
-
 const words::EntryList &WordListBox::entries() const
 {
     return m_model->entries;
-}
-
-QString WordListBox::item(int index) const
-{
-    if (index < 0 || index >= count())
-        return {};
-    return m_model->entries.at(index).toString();
 }

@@ -16,12 +16,8 @@ class WordListBox : public QListView
 public:
     explicit WordListBox(QWidget *parent);
 
-    void clear();
     void setEntries(words::EntryList entries);
-    int count() const;
     const words::EntryList &entries() const;
-    // The entry at index, or "" where there is none.
-    QString item(int index) const;
 
 private:
     WordListModel *m_model;

@@ -5,25 +5,20 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
-#include <chrono>
 #include <new>
 
 namespace platform {
 
 namespace {
-void reportUnhandledError(Host &host, int code)
+void reportUnhandledError(Host &host, ErrorCode code)
 {
     host.messageBox.show(QStringLiteral("Run-time error '%1':\n\n%2").arg(code).arg(errorDescription(code)),
         QStringLiteral("Tanglewick"), CriticalOk);
     host.programEnd.end(UnhandledErrorExit);
 }
 
-std::uint64_t startingState()
-{
-    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
-        ^ static_cast<std::uint64_t>(QCoreApplication::applicationPid()) << 32;
-}
 } // namespace
 
 QString programDirectory()
@@ -34,7 +29,7 @@ QString programDirectory()
 }
 
 SystemHost::SystemHost()
-    : m_random(m_clock, startingState())
+    : m_random(m_clock, QRandomGenerator::system()->generate64())
     , m_host{m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
 { }
 

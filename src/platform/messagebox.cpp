@@ -4,7 +4,7 @@
 
 namespace platform {
 
-void QtMessageBox::show(const QString &text, const QString &title, int style)
+void QtMessageBox::show(const QString &text, const QString &title, MessageStyle style)
 {
     const QMessageBox::Icon icon = style == CriticalOk ? QMessageBox::Critical : QMessageBox::Information;
     // Lines are joined by CR LF; the box wants plain line feeds.

@@ -16,13 +16,13 @@ class MessageBox
 {
 public:
     virtual ~MessageBox() = default;
-    virtual void show(const QString &text, const QString &title, int style) = 0;
+    virtual void show(const QString &text, const QString &title, MessageStyle style) = 0;
 };
 
 class QtMessageBox final : public MessageBox
 {
 public:
-    void show(const QString &text, const QString &title, int style) override;
+    void show(const QString &text, const QString &title, MessageStyle style) override;
 };
 
 } // namespace platform

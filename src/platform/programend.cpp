@@ -5,7 +5,7 @@
 
 namespace platform {
 
-void ProcessExit::end(int status)
+void ProcessExit::end(ExitStatus status)
 {
     // The game keeps nothing on disk, so there is nothing to tidy: leave at
     // once, without running another event or any exit handler of Qt's.

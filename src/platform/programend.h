@@ -14,7 +14,7 @@ enum ExitStatus : int {
 // catches it.
 struct ProgramEnded
 {
-    int status;
+    ExitStatus status;
 };
 
 // The immediate end of the program: every window goes, no further event
@@ -23,13 +23,13 @@ class ProgramEnd
 {
 public:
     virtual ~ProgramEnd() = default;
-    virtual void end(int status) = 0;
+    virtual void end(ExitStatus status) = 0;
 };
 
 class ProcessExit final : public ProgramEnd
 {
 public:
-    void end(int status) override;
+    void end(ExitStatus status) override;
 };
 
 } // namespace platform

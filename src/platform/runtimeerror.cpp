@@ -1,10 +1,8 @@
 #include "runtimeerror.h"
 
-#include <limits>
-
 namespace platform {
 
-QString errorDescription(int code)
+QString errorDescription(ErrorCode code)
 {
     switch (code) {
     case Overflow:
@@ -30,28 +28,14 @@ QString errorDescription(int code)
     }
 }
 
-RuntimeError::RuntimeError(int code)
+RuntimeError::RuntimeError(ErrorCode code)
     : std::runtime_error(errorDescription(code).toStdString())
     , m_code(code)
 { }
 
-void raise(int code)
+void raise(ErrorCode code)
 {
     throw RuntimeError(code);
-}
-
-std::int16_t toInt16(long long value)
-{
-    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-        raise(Overflow);
-    return static_cast<std::int16_t>(value);
-}
-
-std::int32_t toInt32(long long value)
-{
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        raise(Overflow);
-    return static_cast<std::int32_t>(value);
 }
 
 } // namespace platform

@@ -3,8 +3,9 @@
 
 #include <QString>
 
-#include <cstdint>
+#include <concepts>
 #include <stdexcept>
+#include <utility>
 
 namespace platform {
 
@@ -24,24 +25,28 @@ enum ErrorCode : int {
     ControlArrayElementMissing = 340,
 };
 
-QString errorDescription(int code);
+QString errorDescription(ErrorCode code);
 
 class RuntimeError : public std::runtime_error
 {
 public:
-    explicit RuntimeError(int code);
-    int code() const { return m_code; }
+    explicit RuntimeError(ErrorCode code);
+    ErrorCode code() const { return m_code; }
 
 private:
-    int m_code;
+    ErrorCode m_code;
 };
 
-[[noreturn]] void raise(int code);
+[[noreturn]] void raise(ErrorCode code);
 
-// 16- and 32-bit whole numbers as the game keeps its counts; a value out of
-// range is an overflow.
-std::int16_t toInt16(long long value);
-std::int32_t toInt32(long long value);
+// A whole number kept in a narrower type, as the game keeps its 16- and
+// 32-bit counts: a value out of the type's range is an overflow.
+template<std::integral Narrow> Narrow checkedNarrow(long long value)
+{
+    if (!std::in_range<Narrow>(value))
+        raise(Overflow);
+    return static_cast<Narrow>(value);
+}
 
 } // namespace platform
 

@@ -6,13 +6,7 @@ namespace play {
 
 bool sameLetters(QStringView a, QStringView b)
 {
-    if (a.size() != b.size())
-        return false;
-    QString sortedA = a.toString();
-    QString sortedB = b.toString();
-    std::sort(sortedA.begin(), sortedA.end());
-    std::sort(sortedB.begin(), sortedB.end());
-    return sortedA == sortedB;
+    return std::is_permutation(a.begin(), a.end(), b.begin(), b.end());
 }
 
 bool isRightGuess(const QString &guess, const QString &answer, const words::EntryList &wordList)

@@ -3,44 +3,29 @@
 #include "random.h"
 #include "runtimeerror.h"
 
-#include <QList>
-
-#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace play {
 
-std::int32_t drawIndex(float r, std::int32_t WordCount)
+std::int32_t drawIndex(float r, std::int32_t count)
 {
-    const double index = std::floor(static_cast<double>(r) * static_cast<double>(WordCount) + 1.0);
-    // r is below 1, so the index is at most WordCount; the bound only
-    // guards against a generator that breaks that promise.
-    return std::clamp(
-        platform::toInt32(static_cast<long long>(index)), std::int32_t{1}, std::max(WordCount, std::int32_t{1}));
+    return platform::checkedNarrow<std::int32_t>(
+        static_cast<long long>(std::floor(static_cast<double>(r) * static_cast<double>(count) + 1.0)));
 }
 
-QString ScrambleWord(const QString &word, platform::RandomSource &random)
+QString scrambleLetters(const QString &word, platform::RandomSource &random)
 {
-    const qsizetype L = word.size();
-    // Letters(0) is never used: positions count from 1.
-    QList<QChar> Letters(L + 1);
-    for (qsizetype J = 1; J <= L; ++J)
-        Letters[J] = word.at(J - 1);
-
+    QString letters = word;
+    const qsizetype length = letters.size();
     random.reseedFromTimer();
-    for (qsizetype J = 1; J <= L; ++J) {
+    // Every position in turn swaps with one drawn from all but the last.
+    for (qsizetype position = 0; position < length; ++position) {
         const double r = random.next();
-        const auto SwapPos = static_cast<qsizetype>(std::floor(r * static_cast<double>(L - 1))) + 1;
-        const QChar SwapLetter = Letters.at(SwapPos);
-        Letters[SwapPos] = Letters.at(J);
-        Letters[J] = SwapLetter;
+        const auto partner = static_cast<qsizetype>(std::floor(r * static_cast<double>(length - 1)));
+        std::swap(letters[position], letters[partner]);
     }
-
-    QString scrambled;
-    scrambled.reserve(L);
-    for (qsizetype J = 1; J <= L; ++J)
-        scrambled.append(Letters.at(J));
-    return scrambled;
+    return letters;
 }
 
 } // namespace play

@@ -6,12 +6,6 @@
 
 namespace words {
 
-EntryList::EntryList(const QStringList &entries)
-{
-    for (const QString &entry : entries)
-        append(entry);
-}
-
 QChar *EntryList::room(qsizetype chars)
 {
     if (m_text.size() < m_used + chars)
@@ -33,15 +27,6 @@ void EntryList::appendUtf8(QByteArrayView entry)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     m_used += decoder.appendToBuffer(begin, entry) - begin;
     m_ends.push_back(m_used);
-}
-
-QStringList EntryList::toStringList() const
-{
-    QStringList list;
-    list.reserve(size());
-    for (qsizetype index = 0; index < size(); ++index)
-        list.append(at(index).toString());
-    return list;
 }
 
 } // namespace words

@@ -3,7 +3,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 #include <vector>
@@ -15,9 +14,6 @@ namespace words {
 class EntryList
 {
 public:
-    EntryList() = default;
-    explicit EntryList(const QStringList &entries);
-
     qsizetype size() const { return static_cast<qsizetype>(m_ends.size()); }
     QStringView at(qsizetype index) const
     {
@@ -28,7 +24,6 @@ public:
     void append(QStringView entry);
     // Appends an entry given as UTF-8, decoded as QString::fromUtf8() would.
     void appendUtf8(QByteArrayView entry);
-    QStringList toStringList() const;
 
 private:
     QChar *room(qsizetype chars);

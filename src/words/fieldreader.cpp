@@ -18,16 +18,6 @@ FieldReader::FieldReader(QByteArray data)
         m_pos += 3;
 }
 
-QByteArrayView FieldReader::readFieldBytes()
-{
-    return nextField();
-}
-
-void FieldReader::skipField()
-{
-    nextField();
-}
-
 QByteArrayView FieldReader::nextField()
 {
     while (m_pos < m_end && isBlank(*m_pos))

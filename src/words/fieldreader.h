@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 namespace words {
 
@@ -14,8 +13,8 @@ namespace words {
 // - a field in double quotes is read without them, commas included; what
 //   stands between the closing quote and the delimiter is dropped; a quote
 //   left open ends at its line end, so a stray quote cannot swallow the file;
-// - a UTF-8 byte order mark at the start is skipped;
-// - fields are decoded as UTF-8.
+// - a UTF-8 byte order mark at the start is skipped.
+// Fields come as the file's bytes; the word list decodes them as UTF-8.
 // Callers test atEnd() before every read, so the line end after the last
 // entry adds no entry and a last entry without a line end is read all the
 // same.
@@ -25,14 +24,9 @@ public:
     explicit FieldReader(QByteArray data);
 
     bool atEnd() const { return m_pos >= m_end; }
-    QString readField() { return QString::fromUtf8(readFieldBytes()); }
-    // The next field's bytes, undecoded.
-    QByteArrayView readFieldBytes();
-    // Passes over the next field as readField() would, without decoding it.
-    void skipField();
+    QByteArrayView nextField();
 
 private:
-    QByteArrayView nextField();
     bool atLineEnd() const { return m_pos < m_end && (*m_pos == '\r' || *m_pos == '\n'); }
     bool atDelimiter() const { return m_pos < m_end && (*m_pos == ',' || *m_pos == '\r' || *m_pos == '\n'); }
 

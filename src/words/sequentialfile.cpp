@@ -12,6 +12,20 @@ namespace words {
 namespace {
 constexpr int MaxFileNumber = 511;
 std::bitset<MaxFileNumber + 1> fileNumbersInUse;
+
+QByteArray wholeFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        platform::raise(platform::FileNotFound);
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        platform::raise(platform::PathFileAccessError);
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        platform::raise(platform::DeviceIOError);
+    return data;
+}
 } // namespace
 
 std::int16_t SequentialFile::freeFile()
@@ -24,27 +38,13 @@ std::int16_t SequentialFile::freeFile()
 }
 
 SequentialFile::SequentialFile(std::int16_t fileNumber, const QString &path)
-    : m_fileNumber(fileNumber)
+    : FieldReader(wholeFile(path))
+    , m_fileNumber(fileNumber)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        platform::raise(platform::FileNotFound);
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        platform::raise(platform::PathFileAccessError);
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        platform::raise(platform::DeviceIOError);
-    m_reader.emplace(std::move(data));
     fileNumbersInUse.set(static_cast<std::size_t>(m_fileNumber));
 }
 
 SequentialFile::~SequentialFile()
-{
-    close();
-}
-
-void SequentialFile::close()
 {
     fileNumbersInUse.reset(static_cast<std::size_t>(m_fileNumber));
 }

@@ -6,15 +6,14 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 namespace words {
 
 // A word file opened for sequential reading under a file number, as each
-// pass over a word file opens it afresh. The number is released when the
-// file is closed or destroyed, so a pass that fails part-way leaves no file
-// open behind it.
-class SequentialFile
+// pass over a word file opens it afresh, and read field by field. The
+// number is released when the file goes out of scope, so a pass that fails
+// part-way leaves no file open behind it.
+class SequentialFile : public FieldReader
 {
 public:
     // The lowest file number not in use.
@@ -27,15 +26,8 @@ public:
     SequentialFile(const SequentialFile &) = delete;
     SequentialFile &operator=(const SequentialFile &) = delete;
 
-    bool atEnd() const { return m_reader->atEnd(); }
-    QString readField() { return m_reader->readField(); }
-    void skipField() { m_reader->skipField(); }
-    QByteArrayView readFieldBytes() { return m_reader->readFieldBytes(); }
-    void close();
-
 private:
     std::int16_t m_fileNumber;
-    std::optional<FieldReader> m_reader;
 };
 
 } // namespace words

@@ -17,33 +17,22 @@ QString wordFilePath(const QString &directory, const QString &fileName)
     return directory + QDir::separator() + fileName;
 }
 
-void countEntries(const QString &path, std::int32_t &WordCount)
+void countEntries(const QString &path, std::int32_t &count)
 {
-    const std::int16_t FileNum = SequentialFile::freeFile();
-    WordCount = 0;
-    SequentialFile file(FileNum, path);
+    count = 0;
+    SequentialFile file(SequentialFile::freeFile(), path);
     // Counting needs no field's text, only its end.
     while (!file.atEnd()) {
-        file.skipField();
-        WordCount = platform::toInt32(static_cast<long long>(WordCount) + 1);
+        file.nextField();
+        count = platform::checkedNarrow<std::int32_t>(static_cast<long long>(count) + 1);
     }
-    file.close();
 }
 
 void loadEntries(const QString &path, EntryList &entries)
 {
-    const std::int16_t FileNum = SequentialFile::freeFile();
-    SequentialFile file(FileNum, path);
+    SequentialFile file(SequentialFile::freeFile(), path);
     while (!file.atEnd())
-        entries.appendUtf8(file.readFieldBytes());
-    file.close();
-}
-
-QStringList loadEntries(const QString &path)
-{
-    EntryList entries;
-    loadEntries(path, entries);
-    return entries.toStringList();
+        entries.appendUtf8(file.nextField());
 }
 
 } // namespace words

@@ -4,14 +4,10 @@
 #include "entrylist.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 
 namespace words {
-
-inline constexpr int ShortestWord = 8;
-inline constexpr int LongestWord = 12;
 
 // Entry 0 of the word list: never a word, never drawn.
 inline const QString Separator = QStringLiteral("------------");
@@ -22,15 +18,13 @@ QString wordFileName(int length);
 // separator is always added: a directory ending in one gives two in a row.
 QString wordFilePath(const QString &directory, const QString &fileName);
 
-// Counts the entries of the file into WordCount, one field at a time, so
-// that a failure part-way leaves the count reached before it. Failures are
-// run-time errors: file not found (53), an unusable path (75), a read
-// failure (57), an overflow of the count (6).
-void countEntries(const QString &path, std::int32_t &WordCount);
+// Counts the entries of the file into count, one field at a time, so that a
+// failure part-way leaves the count reached before it. Failures are run-time
+// errors: file not found (53), an unusable path (75), a read failure (57), an
+// overflow of the count (6).
+void countEntries(const QString &path, std::int32_t &count);
 // Appends every entry of the file to entries, in file order.
 void loadEntries(const QString &path, EntryList &entries);
-// Every entry of the file, in file order.
-QStringList loadEntries(const QString &path);
 
 } // namespace words
 

@@ -1,6 +1,6 @@
 #include "closing.h"
 #include "fakehost.h"
-#include "form1.h"
+#include "form1probe.h"
 #include "runtimeerror.h"
 #include "wordfixture.h"
 
@@ -169,14 +169,15 @@ private slots:
         FakeHost fake(words.path());
         fake.clock.msecs = (10 * 3600 + 15 * 60) * 1000;
         Form1 form(fake.host);
+        Form1Probe ui(form);
         FakeWindow window;
-        form.setWindowGeometry(&window);
-        platform::runEvent(fake.host, [&] { form.Form_Load(); });
+        ui.setWindowGeometry(&window);
+        form.load();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.Cword->setText(u"3"_s);
-        form.InCor->setText(u"1"_s);
-        form.Text2->setText(u"2"_s);
+        ui.Cword->setText(u"3"_s);
+        ui.InCor->setText(u"1"_s);
+        ui.Text2->setText(u"2"_s);
 
         fake.clock.msecs += 125 * 1000 + 700;
         // The time the box stays up is not part of the time played.
@@ -186,11 +187,11 @@ private slots:
         QCOMPARE(fake.messageBox.shown.size(), 1);
         const ShownMessage &summary = fake.messageBox.shown.first();
         QCOMPARE(summary.title, u"Tanglewick"_s);
-        QCOMPARE(summary.style, int(platform::InformationOk));
+        QCOMPARE(summary.style, platform::InformationOk);
         QCOMPARE(summary.text, closing::summaryText(platform::timeSerial(0, 2, 5), u"3"_s, u"1"_s, u"2"_s));
-        QCOMPARE(form.EndTime, platform::timeSerial(10, 17, 5));
+        QCOMPARE(ui.EndTime, platform::timeSerial(10, 17, 5));
         QVERIFY(window.m_top > window.screen);
-        QCOMPARE(fake.programEnd.status, std::optional<int>(platform::NormalExit));
+        QCOMPARE(fake.programEnd.status, std::optional(platform::NormalExit));
         QVERIFY(!form.isVisible());
 
         // The window is gone; a second close request shows nothing more.

@@ -1,5 +1,5 @@
 #include "fakehost.h"
-#include "form1.h"
+#include "form1probe.h"
 #include "guessbox.h"
 #include "tiles.h"
 #include "wordfixture.h"
@@ -40,14 +40,15 @@ private:
     std::unique_ptr<WordDirectory> m_words;
     std::unique_ptr<FakeHost> m_fake;
     std::unique_ptr<Form1> m_form;
+    std::unique_ptr<Form1Probe> m_ui;
 
     void type(QTestEventList events) { events.simulate(QApplication::focusWidget()); }
 
     QString visibleVerdict() const
     {
-        if (!m_form->Text1->isHidden())
+        if (!m_ui->Text1->isHidden())
             return u"incorrect"_s;
-        return m_form->Text3->isHidden() ? u"none"_s : u"correct"_s;
+        return m_ui->Text3->isHidden() ? u"none"_s : u"correct"_s;
     }
 
 private slots:
@@ -60,17 +61,19 @@ private slots:
         m_fake = std::make_unique<FakeHost>(m_words->path());
         m_fake->random.last = 0.0f; // always the first word: TRIANGLE
         m_form = std::make_unique<Form1>(m_fake->host);
-        platform::runEvent(m_fake->host, [this] { m_form->Form_Load(); });
+        m_ui = std::make_unique<Form1Probe>(*m_form);
+        m_form->load();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        QCOMPARE(QApplication::focusWidget(), m_form->GuessWord);
-        QCOMPARE(m_form->PickWord->text(), u"TRIANGLE"_s);
+        QCOMPARE(QApplication::focusWidget(), m_ui->GuessWord);
+        QCOMPARE(m_ui->PickWord->text(), u"TRIANGLE"_s);
     }
 
     void cleanup()
     {
         // No key sequence may end in an unhandled error.
         QVERIFY(m_fake->messageBox.shown.isEmpty());
+        m_ui.reset();
         m_form.reset();
     }
 
@@ -143,183 +146,183 @@ private slots:
 
         type(keys);
 
-        QCOMPARE(m_form->GuessWord->text(), box);
-        QCOMPARE(tiles(m_form->Label2), row);
-        QCOMPARE(m_form->TypedCount, typedCount);
-        QCOMPARE(m_form->InCor->text(), incorrect);
-        QCOMPARE(m_form->Text2->text(), score);
+        QCOMPARE(m_ui->GuessWord->text(), box);
+        QCOMPARE(tiles(m_ui->Label2), row);
+        QCOMPARE(m_ui->TypedCount, typedCount);
+        QCOMPARE(m_ui->InCor->text(), incorrect);
+        QCOMPARE(m_ui->Text2->text(), score);
         QCOMPARE(visibleVerdict(), verdict);
-        QCOMPARE(m_form->GuessWord->isHidden(), verdict == u"correct"_s);
-        QCOMPARE(m_form->Cword->text(), u"1"_s);
+        QCOMPARE(m_ui->GuessWord->isHidden(), verdict == u"correct"_s);
+        QCOMPARE(m_ui->Cword->text(), u"1"_s);
     }
 
     void controlKeysAreSwallowedNotObeyed()
     {
         QApplication::clipboard()->setText(u"TRIANGLE"_s);
-        QTest::keyClicks(m_form->GuessWord, u"tr"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Insert, Qt::ShiftModifier);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(m_form->GuessWord->text(), u"TR"_s);
-        QCOMPARE(m_form->TypedCount, 5); // Ctrl+V, Ctrl+A and Ctrl+Z count; Shift+Insert types nothing
+        QTest::keyClicks(m_ui->GuessWord, u"tr"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_ui->GuessWord->text(), u"TR"_s);
+        QCOMPARE(m_ui->TypedCount, 5); // Ctrl+V, Ctrl+A and Ctrl+Z count; Shift+Insert types nothing
     }
 
     void accentedLetterIsCountedAndSwallowed()
     {
-        QTest::keyClick(m_form->GuessWord, Qt::Key_T);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_T);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, u"\u00e9"_s);
-        QApplication::sendEvent(m_form->GuessWord, &press);
-        QCOMPARE(m_form->GuessWord->text(), u"T"_s);
-        QCOMPARE(m_form->TypedCount, 2);
-        QCOMPARE(tiles(m_form->Label2), u"T..........."_s);
+        QApplication::sendEvent(m_ui->GuessWord, &press);
+        QCOMPARE(m_ui->GuessWord->text(), u"T"_s);
+        QCOMPARE(m_ui->TypedCount, 2);
+        QCOMPARE(tiles(m_ui->Label2), u"T..........."_s);
     }
 
     void wrongGuessClearsAllTwelveTiles()
     {
-        m_form->Label2(10)->setText(u"Z"_s);
-        m_form->Label2(12)->setText(u"Q"_s);
-        QTest::keyClicks(m_form->GuessWord, u"ab"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
-        QCOMPARE(tiles(m_form->Label2), u"............"_s);
+        m_ui->Label2(10)->setText(u"Z"_s);
+        m_ui->Label2(12)->setText(u"Q"_s);
+        QTest::keyClicks(m_ui->GuessWord, u"ab"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
+        QCOMPARE(tiles(m_ui->Label2), u"............"_s);
     }
 
     void wrongGuessLeavesTheCongratulationAsItWas()
     {
-        m_form->Text3->show();
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
-        QVERIFY(!m_form->Text3->isHidden());
-        QVERIFY(!m_form->Text1->isHidden());
+        m_ui->Text3->show();
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
+        QVERIFY(!m_ui->Text3->isHidden());
+        QVERIFY(!m_ui->Text1->isHidden());
     }
 
     void runawayCountRecoversAtTheFirstTile()
     {
         // A count past the last tile asks for Label2(13), which does not
         // exist: the count starts again at 1 and the key still reaches the box.
-        m_form->TypedCount = 12;
-        QTest::keyClick(m_form->GuessWord, Qt::Key_A);
-        QCOMPARE(m_form->TypedCount, 1);
-        QCOMPARE(m_form->GuessWord->text(), u"A"_s);
-        QCOMPARE(tiles(m_form->Label2), u"............"_s);
+        m_ui->TypedCount = 12;
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_A);
+        QCOMPARE(m_ui->TypedCount, 1);
+        QCOMPARE(m_ui->GuessWord->text(), u"A"_s);
+        QCOMPARE(tiles(m_ui->Label2), u"............"_s);
     }
 
     void counterThatIsNotANumberEndsTheKeySilently()
     {
-        m_form->InCor->setText(u"lots"_s);
-        QTest::keyClicks(m_form->GuessWord, u"ab"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
+        m_ui->InCor->setText(u"lots"_s);
+        QTest::keyClicks(m_ui->GuessWord, u"ab"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
         // Everything before the count was done; the count kept its text.
-        QVERIFY(!m_form->Text1->isHidden());
-        QCOMPARE(m_form->GuessWord->text(), QString());
-        QCOMPARE(m_form->TypedCount, 0);
-        QCOMPARE(m_form->InCor->text(), u"lots"_s);
+        QVERIFY(!m_ui->Text1->isHidden());
+        QCOMPARE(m_ui->GuessWord->text(), QString());
+        QCOMPARE(m_ui->TypedCount, 0);
+        QCOMPARE(m_ui->InCor->text(), u"lots"_s);
     }
 
     void newWordAfterARightGuess()
     {
-        QTest::keyClicks(m_form->GuessWord, u"triangle"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
-        QTest::mouseClick(m_form->GetNewWord, Qt::LeftButton);
-        QVERIFY(m_form->Text3->isHidden());
-        QVERIFY(!m_form->GuessWord->isHidden());
-        QCOMPARE(QApplication::focusWidget(), m_form->GuessWord);
-        QCOMPARE(m_form->Cword->text(), u"2"_s);
-        QCOMPARE(m_form->Text2->text(), u"1"_s);
+        QTest::keyClicks(m_ui->GuessWord, u"triangle"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
+        QTest::mouseClick(m_ui->GetNewWord, Qt::LeftButton);
+        QVERIFY(m_ui->Text3->isHidden());
+        QVERIFY(!m_ui->GuessWord->isHidden());
+        QCOMPARE(QApplication::focusWidget(), m_ui->GuessWord);
+        QCOMPARE(m_ui->Cword->text(), u"2"_s);
+        QCOMPARE(m_ui->Text2->text(), u"1"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
-        QCOMPARE(tiles(m_form->Label2), u"X..........."_s);
+        QCOMPARE(tiles(m_ui->Label2), u"X..........."_s);
     }
 
     void newWordAfterAWrongGuessHidesTheMessage()
     {
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
-        QTest::mouseClick(m_form->GetNewWord, Qt::LeftButton);
-        QVERIFY(m_form->Text1->isHidden());
-        QCOMPARE(m_form->InCor->text(), u"1"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
+        QTest::mouseClick(m_ui->GetNewWord, Qt::LeftButton);
+        QVERIFY(m_ui->Text1->isHidden());
+        QCOMPARE(m_ui->InCor->text(), u"1"_s);
     }
 
     void everyNewWordIsCounted()
     {
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(m_form->GetNewWord, Qt::LeftButton);
-        QCOMPARE(m_form->Cword->text(), u"4"_s);
-        QCOMPARE(m_form->PickWord->text(), u"TRIANGLE"_s);
-        QCOMPARE(m_form->GuessWord->maxLength(), 8);
+            QTest::mouseClick(m_ui->GetNewWord, Qt::LeftButton);
+        QCOMPARE(m_ui->Cword->text(), u"4"_s);
+        QCOMPARE(m_ui->PickWord->text(), u"TRIANGLE"_s);
+        QCOMPARE(m_ui->GuessWord->maxLength(), 8);
     }
 
     void enterPressesTheFocusedNewWordButton()
     {
-        QTest::keyClicks(m_form->GuessWord, u"triangle"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
+        QTest::keyClicks(m_ui->GuessWord, u"triangle"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
         // The solved guess box is hidden and the focus moves on to New Word.
-        QCOMPARE(QApplication::focusWidget(), m_form->GetNewWord);
-        QTest::keyClick(m_form->GetNewWord, Qt::Key_Return);
-        QCOMPARE(m_form->Cword->text(), u"2"_s);
-        QCOMPARE(QApplication::focusWidget(), m_form->GuessWord);
+        QCOMPARE(QApplication::focusWidget(), m_ui->GetNewWord);
+        QTest::keyClick(m_ui->GetNewWord, Qt::Key_Return);
+        QCOMPARE(m_ui->Cword->text(), u"2"_s);
+        QCOMPARE(QApplication::focusWidget(), m_ui->GuessWord);
     }
 
     void showWordRevealsTheAnswer()
     {
-        QTest::keyClicks(m_form->GuessWord, u"xyz"_s);
-        QTest::mouseClick(m_form->ShowWord, Qt::LeftButton);
-        QCOMPARE(tiles(m_form->Label2), u"TRIANGLE...."_s);
-        QVERIFY(m_form->GuessWord->isHidden());
-        QTest::mouseClick(m_form->ShowWord, Qt::LeftButton);
-        QCOMPARE(tiles(m_form->Label2), u"TRIANGLE...."_s);
-        QCOMPARE(m_form->Cword->text(), u"1"_s);
-        QCOMPARE(m_form->InCor->text(), u"0"_s);
-        QCOMPARE(m_form->Text2->text(), u"0"_s);
-        QCOMPARE(m_form->TypedCount, 3);
+        QTest::keyClicks(m_ui->GuessWord, u"xyz"_s);
+        QTest::mouseClick(m_ui->ShowWord, Qt::LeftButton);
+        QCOMPARE(tiles(m_ui->Label2), u"TRIANGLE...."_s);
+        QVERIFY(m_ui->GuessWord->isHidden());
+        QTest::mouseClick(m_ui->ShowWord, Qt::LeftButton);
+        QCOMPARE(tiles(m_ui->Label2), u"TRIANGLE...."_s);
+        QCOMPARE(m_ui->Cword->text(), u"1"_s);
+        QCOMPARE(m_ui->InCor->text(), u"0"_s);
+        QCOMPARE(m_ui->Text2->text(), u"0"_s);
+        QCOMPARE(m_ui->TypedCount, 3);
 
         // No key reaches the hidden box.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_form->GuessWord->text(), u"XYZ"_s);
-        QCOMPARE(m_form->TypedCount, 3);
-        QCOMPARE(tiles(m_form->Label2), u"TRIANGLE...."_s);
+        QCOMPARE(m_ui->GuessWord->text(), u"XYZ"_s);
+        QCOMPARE(m_ui->TypedCount, 3);
+        QCOMPARE(tiles(m_ui->Label2), u"TRIANGLE...."_s);
     }
 
     void showWordOnAnAnswerLongerThanTheTiles()
     {
-        m_form->PickWord->setText(u"INTERNATIONALISATION"_s);
-        QTest::mouseClick(m_form->ShowWord, Qt::LeftButton);
-        QCOMPARE(tiles(m_form->Label2), u"INTERNATIONA"_s);
+        m_ui->PickWord->setText(u"INTERNATIONALISATION"_s);
+        QTest::mouseClick(m_ui->ShowWord, Qt::LeftButton);
+        QCOMPARE(tiles(m_ui->Label2), u"INTERNATIONA"_s);
     }
 
     void lengthChoiceAfterARightGuessStartsAtTheFirstTile()
     {
-        QTest::keyClicks(m_form->GuessWord, u"triangle"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
-        QTest::mouseClick(m_form->Option9, Qt::LeftButton);
-        QVERIFY(!m_form->Text3->isHidden()); // the verdict stays beside the new word
-        m_form->GuessWord->setFocus();
-        QTest::keyClick(m_form->GuessWord, Qt::Key_B);
-        QCOMPARE(tiles(m_form->Label2), u"B..........."_s);
-        QCOMPARE(m_form->TypedCount, 1);
-        QCOMPARE(m_form->InCor->text(), u"0"_s);
-        QCOMPARE(m_form->Cword->text(), u"1"_s);
+        QTest::keyClicks(m_ui->GuessWord, u"triangle"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
+        QTest::mouseClick(m_ui->Option9, Qt::LeftButton);
+        QVERIFY(!m_ui->Text3->isHidden()); // the verdict stays beside the new word
+        m_ui->GuessWord->setFocus();
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_B);
+        QCOMPARE(tiles(m_ui->Label2), u"B..........."_s);
+        QCOMPARE(m_ui->TypedCount, 1);
+        QCOMPARE(m_ui->InCor->text(), u"0"_s);
+        QCOMPARE(m_ui->Cword->text(), u"1"_s);
     }
 
     void lengthChoiceMidGuessKeepsCountersAndFocus()
     {
-        QTest::keyClicks(m_form->GuessWord, u"tri"_s);
-        QTest::keyClick(m_form->GuessWord, Qt::Key_Return);
-        QTest::keyClicks(m_form->GuessWord, u"abc"_s);
-        QTest::mouseClick(m_form->Option12, Qt::LeftButton);
-        QCOMPARE(m_form->GuessWord->text(), QString());
-        QCOMPARE(m_form->GuessWord->maxLength(), 12);
-        QCOMPARE(m_form->PickWord->text(), u"ACCIDENTALLY"_s);
-        QCOMPARE(m_form->InCor->text(), u"1"_s);
-        QCOMPARE(m_form->Cword->text(), u"1"_s);
-        QCOMPARE(QApplication::focusWidget(), m_form->Option12);
+        QTest::keyClicks(m_ui->GuessWord, u"tri"_s);
+        QTest::keyClick(m_ui->GuessWord, Qt::Key_Return);
+        QTest::keyClicks(m_ui->GuessWord, u"abc"_s);
+        QTest::mouseClick(m_ui->Option12, Qt::LeftButton);
+        QCOMPARE(m_ui->GuessWord->text(), QString());
+        QCOMPARE(m_ui->GuessWord->maxLength(), 12);
+        QCOMPARE(m_ui->PickWord->text(), u"ACCIDENTALLY"_s);
+        QCOMPARE(m_ui->InCor->text(), u"1"_s);
+        QCOMPARE(m_ui->Cword->text(), u"1"_s);
+        QCOMPARE(QApplication::focusWidget(), m_ui->Option12);
     }
 
     void newWordWithABrokenCounterIsAnUnhandledError()
     {
-        m_form->Cword->setText(u"many"_s);
-        QTest::mouseClick(m_form->GetNewWord, Qt::LeftButton);
+        m_ui->Cword->setText(u"many"_s);
+        QTest::mouseClick(m_ui->GetNewWord, Qt::LeftButton);
         QCOMPARE(m_fake->messageBox.shown.size(), 1);
         QVERIFY(m_fake->messageBox.shown[0].text.contains(u"13"_s));
-        QCOMPARE(m_fake->programEnd.status, std::optional<int>(platform::UnhandledErrorExit));
+        QCOMPARE(m_fake->programEnd.status, std::optional(platform::UnhandledErrorExit));
         m_fake->messageBox.shown.clear();
     }
 };

@@ -3,7 +3,7 @@
 // TANGLEWICK_SOAK_SEED=<seed>; TANGLEWICK_SOAK_EVENTS sets the length.
 
 #include "fakehost.h"
-#include "form1.h"
+#include "form1probe.h"
 #include "guess.h"
 #include "guessbox.h"
 #include "wordlistbox.h"
@@ -52,7 +52,7 @@ class TestSoak : public QObject
 
 private:
     std::mt19937_64 m_dice;
-    Form1 *m_form = nullptr;
+    Form1Probe *m_ui = nullptr;
     QString m_pending; // keys of a guess being typed out in full
 
     static QKeyEvent letterKey(QChar letter)
@@ -75,8 +75,8 @@ private:
         }
         const int kind = roll(100);
         if (kind < 30) {
-            const QString answer = m_form->PickWord->text();
-            const int at = std::clamp<int>(m_form->GuessWord->text().size(), 0, std::max<int>(0, answer.size() - 1));
+            const QString answer = m_ui->PickWord->text();
+            const int at = std::clamp<int>(m_ui->GuessWord->text().size(), 0, std::max<int>(0, answer.size() - 1));
             const QChar letter = answer.isEmpty() ? u'e' : answer.at(at).toLower();
             return QKeyEvent(QEvent::KeyPress, Qt::Key_A + (letter.unicode() - u'a'), Qt::NoModifier, letter);
         }
@@ -115,14 +115,14 @@ private:
 
     Counters counters() const
     {
-        return {m_form->Cword->text().toDouble(), m_form->InCor->text().toDouble(), m_form->Text2->text().toDouble()};
+        return {m_ui->Cword->text().toDouble(), m_ui->InCor->text().toDouble(), m_ui->Text2->text().toDouble()};
     }
 
     QString scrambledTiles() const
     {
         QString text;
         for (int i = 1; i <= 12; ++i)
-            text += m_form->Label1(i)->text();
+            text += m_ui->Label1(i)->text();
         return text;
     }
 
@@ -139,11 +139,12 @@ private slots:
 
         SoakHost soak(seed);
         Form1 form(soak.host);
-        m_form = &form;
-        platform::runEvent(soak.host, [&] { form.Form_Load(); });
+        Form1Probe ui(form);
+        m_ui = &ui;
+        form.load();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QRadioButton *options[] = {form.Option8, form.Option9, form.Option10, form.Option11, form.Option12};
+        QRadioButton *options[] = {ui.Option8, ui.Option9, ui.Option10, ui.Option11, ui.Option12};
 
         Counters before = counters();
         for (int event = 0; event < events; ++event) {
@@ -153,26 +154,25 @@ private slots:
             bool right = false;
             soak.clock.msecs = (soak.clock.msecs + 137) % (24 * 3600 * 1000);
             if (kind < 15) {
-                QTest::mouseClick(form.GetNewWord, Qt::LeftButton);
+                QTest::mouseClick(ui.GetNewWord, Qt::LeftButton);
             } else if (kind < 25) {
-                QTest::mouseClick(form.ShowWord, Qt::LeftButton);
+                QTest::mouseClick(ui.ShowWord, Qt::LeftButton);
             } else if (kind < 33) {
                 QTest::mouseClick(options[roll(5)], Qt::LeftButton);
             } else if (kind < 40) {
-                form.GuessWord->setFocus();
-            } else if (kind < 60 && m_pending.isEmpty() && !form.GuessWord->isHidden()) {
+                ui.GuessWord->setFocus();
+            } else if (kind < 60 && m_pending.isEmpty() && !ui.GuessWord->isHidden()) {
                 // Type the answer out from a fresh guess, then press Enter.
-                form.GuessWord->setFocus();
-                m_pending = form.PickWord->text() + u"\r"_s;
+                ui.GuessWord->setFocus();
+                m_pending = ui.PickWord->text() + u"\r"_s;
             } else {
                 QKeyEvent key = nextKey();
                 QWidget *target = QApplication::focusWidget();
                 // Foresee the verdict of a check this key will make.
                 const std::optional<std::int16_t> code = characterCode(key);
-                if (target == form.GuessWord && code
-                    && (form.TypedCount == form.GuessWord->maxLength() || *code == 13)) {
+                if (target == ui.GuessWord && code && (ui.TypedCount == ui.GuessWord->maxLength() || *code == 13)) {
                     checks = true;
-                    right = play::isRightGuess(form.GuessWord->text(), form.PickWord->text(), form.WordList->entries());
+                    right = play::isRightGuess(ui.GuessWord->text(), ui.PickWord->text(), ui.WordList->entries());
                 }
                 QKeyEvent release(QEvent::KeyRelease, key.key(), key.modifiers(), key.text());
                 QApplication::sendEvent(target, &key);
@@ -182,24 +182,24 @@ private slots:
             QVERIFY2(
                 soak.messageBox.shown.isEmpty(), qPrintable(where + u": "_s + soak.messageBox.shown.value(0).text));
             QVERIFY2(!soak.programEnd.status, qPrintable(where));
-            const QString guess = form.GuessWord->text();
-            QVERIFY2(guess.size() <= form.GuessWord->maxLength() && Letters.match(guess).hasMatch(),
+            const QString guess = ui.GuessWord->text();
+            QVERIFY2(guess.size() <= ui.GuessWord->maxLength() && Letters.match(guess).hasMatch(),
                 qPrintable(where + u": box holds "_s + guess));
-            for (QLineEdit *counter : {form.Cword, form.InCor, form.Text2})
+            for (QLineEdit *counter : {ui.Cword, ui.InCor, ui.Text2})
                 QVERIFY2(WholeNumber.match(counter->text()).hasMatch(), qPrintable(where + u": "_s + counter->text()));
             const Counters after = counters();
             QVERIFY2(after.words >= before.words, qPrintable(where));
             QVERIFY2(after.score - before.score == (checks && right ? 1 : 0), qPrintable(where + u": score"_s));
             QVERIFY2(
                 after.incorrect - before.incorrect == (checks && !right ? 1 : 0), qPrintable(where + u": incorrect"_s));
-            QVERIFY2(scrambledTiles() == form.TextBox1->text().left(12), qPrintable(where));
-            QVERIFY2(play::sameLetters(form.TextBox1->text(), form.PickWord->text()), qPrintable(where));
-            QVERIFY2(play::isPlayable(form.PickWord->text(), form.GuessWord->maxLength()), qPrintable(where));
+            QVERIFY2(scrambledTiles() == ui.TextBox1->text().left(12), qPrintable(where));
+            QVERIFY2(play::sameLetters(ui.TextBox1->text(), ui.PickWord->text()), qPrintable(where));
+            QVERIFY2(play::isPlayable(ui.PickWord->text(), ui.GuessWord->maxLength()), qPrintable(where));
             before = after;
         }
-        qInfo("soak: %d events; %s words played, %s incorrect, score %s", events, qPrintable(form.Cword->text()),
-            qPrintable(form.InCor->text()), qPrintable(form.Text2->text()));
-        m_form = nullptr;
+        qInfo("soak: %d events; %s words played, %s incorrect, score %s", events, qPrintable(ui.Cword->text()),
+            qPrintable(ui.InCor->text()), qPrintable(ui.Text2->text()));
+        m_ui = nullptr;
     }
 };
 

@@ -1,5 +1,5 @@
 #include "fakehost.h"
-#include "form1.h"
+#include "form1probe.h"
 #include "guessbox.h"
 #include "tiles.h"
 #include "wordfixture.h"
@@ -43,18 +43,20 @@ private:
     std::unique_ptr<WordDirectory> m_words;
     std::unique_ptr<FakeHost> m_fake;
     std::unique_ptr<Form1> m_form;
+    std::unique_ptr<Form1Probe> m_ui;
 
     void load()
     {
         m_form = std::make_unique<Form1>(m_fake->host);
-        platform::runEvent(m_fake->host, [this] { m_form->Form_Load(); });
+        m_ui = std::make_unique<Form1Probe>(*m_form);
+        m_form->load();
     }
 
     QStringList listed() const
     {
         QStringList entries;
-        for (int i = 0; i < m_form->WordList->count(); ++i)
-            entries.append(m_form->WordList->item(i));
+        for (qsizetype i = 0; i < m_ui->WordList->entries().size(); ++i)
+            entries.append(m_ui->WordList->entries().at(i).toString());
         return entries;
     }
 
@@ -64,8 +66,8 @@ private:
         const ShownMessage &message = m_fake->messageBox.shown.first();
         QCOMPARE(message.text, "Can Not Find File " + m_words->filePath(name) + " It's Missing or Corrupted");
         QCOMPARE(message.title, u"Error"_s);
-        QCOMPARE(message.style, int(platform::CriticalOk));
-        QCOMPARE(m_fake->programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+        QCOMPARE(message.style, platform::CriticalOk);
+        QCOMPARE(m_fake->programEnd.status, std::optional(platform::MissingWordFileExit));
     }
 
 private slots:
@@ -81,7 +83,11 @@ private slots:
         m_fake->clock.msecs = (9 * 3600 + 30 * 60 + 15) * 1000 + 400;
     }
 
-    void cleanup() { m_form.reset(); }
+    void cleanup()
+    {
+        m_ui.reset();
+        m_form.reset();
+    }
 
     void startupShowsAScrambledEightLetterWord()
     {
@@ -89,19 +95,19 @@ private slots:
         load();
 
         QVERIFY(m_fake->messageBox.shown.isEmpty());
-        QCOMPARE(m_form->WordFile, m_words->filePath(u"Words8.Txt"_s));
-        QCOMPARE(m_form->GuessWord->maxLength(), 8);
-        QCOMPARE(m_form->WordCount, 3);
+        QCOMPARE(m_ui->WordFile, m_words->filePath(u"Words8.Txt"_s));
+        QCOMPARE(m_ui->GuessWord->maxLength(), 8);
+        QCOMPARE(m_ui->WordCount, 3);
         QCOMPARE(listed(), QStringList{u"------------"_s} + Eight);
-        QCOMPARE(m_form->PickIndex, 2);
-        QCOMPARE(m_form->PickWord->text(), u"ABHORRED"_s);
-        QCOMPARE(sorted(m_form->TextBox1->text()), sorted(u"ABHORRED"_s));
-        QCOMPARE(tiles(m_form->Label1), m_form->TextBox1->text() + u"...."_s);
-        QCOMPARE(tiles(m_form->Label2), u"............"_s);
-        QVERIFY(!m_form->GuessWord->isHidden());
-        QVERIFY(m_form->GuessWord->text().isEmpty());
-        QVERIFY(m_form->Option8->isChecked());
-        QCOMPARE(m_form->StartTime, platform::timeSerial(9, 30, 15));
+        QCOMPARE(m_ui->PickIndex, 2);
+        QCOMPARE(m_ui->PickWord->text(), u"ABHORRED"_s);
+        QCOMPARE(sorted(m_ui->TextBox1->text()), sorted(u"ABHORRED"_s));
+        QCOMPARE(tiles(m_ui->Label1), m_ui->TextBox1->text() + u"...."_s);
+        QCOMPARE(tiles(m_ui->Label2), u"............"_s);
+        QVERIFY(!m_ui->GuessWord->isHidden());
+        QVERIFY(m_ui->GuessWord->text().isEmpty());
+        QVERIFY(m_ui->Option8->isChecked());
+        QCOMPARE(m_ui->StartTime, platform::timeSerial(9, 30, 15));
     }
 
     void drawReseedsWithTheTimeOfDayThenTheShuffleFromTheTimer()
@@ -129,23 +135,23 @@ private slots:
         load();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        m_form->Cword->setText(u"3"_s);
-        m_form->Text2->setText(u"2"_s);
+        m_ui->Cword->setText(u"3"_s);
+        m_ui->Text2->setText(u"2"_s);
 
         QRadioButton *option = m_form->findChild<QRadioButton *>("Option" + QString::number(length));
         QTest::mouseClick(option, Qt::LeftButton);
 
         QVERIFY(option->isChecked());
-        QCOMPARE(m_form->WordFile, m_words->filePath(u"Words%1.Txt"_s.arg(length)));
-        QCOMPARE(m_form->GuessWord->maxLength(), length);
+        QCOMPARE(m_ui->WordFile, m_words->filePath(u"Words%1.Txt"_s.arg(length)));
+        QCOMPARE(m_ui->GuessWord->maxLength(), length);
         QCOMPARE(listed(), QStringList{u"------------"_s} + words);
-        QVERIFY(words.contains(m_form->PickWord->text().toLower()));
-        QCOMPARE(sorted(m_form->TextBox1->text()), sorted(m_form->PickWord->text()));
-        QCOMPARE(tiles(m_form->Label1).left(length), m_form->TextBox1->text());
+        QVERIFY(words.contains(m_ui->PickWord->text().toLower()));
+        QCOMPARE(sorted(m_ui->TextBox1->text()), sorted(m_ui->PickWord->text()));
+        QCOMPARE(tiles(m_ui->Label1).left(length), m_ui->TextBox1->text());
         // A switch counts no word played and keeps the score and the start.
-        QCOMPARE(m_form->Cword->text(), u"3"_s);
-        QCOMPARE(m_form->Text2->text(), u"2"_s);
-        QCOMPARE(m_form->StartTime, platform::timeSerial(9, 30, 15));
+        QCOMPARE(m_ui->Cword->text(), u"3"_s);
+        QCOMPARE(m_ui->Text2->text(), u"2"_s);
+        QCOMPARE(m_ui->StartTime, platform::timeSerial(9, 30, 15));
     }
 
     void missingFileAtStartIsReportedBeforeTheWindowIsShown()
@@ -155,15 +161,15 @@ private slots:
         expectMissingFileReport(u"Words8.Txt"_s);
         QVERIFY(!m_form->isVisible());
         // Nothing after the count ran: no list, no word.
-        QCOMPARE(m_form->WordList->count(), 0);
-        QVERIFY(m_form->PickWord->text().isEmpty());
+        QCOMPARE(m_ui->WordList->entries().size(), 0);
+        QVERIFY(m_ui->PickWord->text().isEmpty());
     }
 
     void missingFileDuringPlayEndsTheGameWithThePreviousListLeft()
     {
         load();
         m_words->remove(u"Words10.Txt"_s);
-        QTest::mouseClick(m_form->Option10, Qt::LeftButton);
+        QTest::mouseClick(m_ui->Option10, Qt::LeftButton);
         expectMissingFileReport(u"Words10.Txt"_s);
         QCOMPARE(listed(), QStringList{u"------------"_s} + Eight);
     }
@@ -177,9 +183,9 @@ private slots:
         m_fake->random.values = {std::nextafter(1.0f, 0.0f)};
         load();
         QVERIFY(m_fake->messageBox.shown.isEmpty());
-        QCOMPARE(m_form->WordCount, 40000);
-        QCOMPARE(m_form->PickIndex, 40000);
-        QCOMPARE(m_form->PickWord->text(), letterName(39999).toUpper());
+        QCOMPARE(m_ui->WordCount, 40000);
+        QCOMPARE(m_ui->PickIndex, 40000);
+        QCOMPARE(m_ui->PickWord->text(), letterName(39999).toUpper());
     }
 };
 
@@ -199,13 +205,13 @@ private:
 
     // Runs the draw over the whole range of the generator and checks every
     // word drawn is one of the playable ones, shown as a rearrangement.
-    static void expectPlayableDraws(Form1 &form, FakeHost &fake, const QStringList &playable)
+    static void expectPlayableDraws(Form1Probe &ui, FakeHost &fake, const QStringList &playable)
     {
         for (const float r : {0.0f, 0.3f, 0.6f, std::nextafter(1.0f, 0.0f)}) {
             fake.random.values = {r};
-            QTest::mouseClick(form.GetNewWord, Qt::LeftButton);
-            QVERIFY2(playable.contains(form.PickWord->text()), qPrintable(form.PickWord->text()));
-            QCOMPARE(sorted(tiles(form.Label1).remove(u'.')), sorted(form.PickWord->text()));
+            QTest::mouseClick(ui.GetNewWord, Qt::LeftButton);
+            QVERIFY2(playable.contains(ui.PickWord->text()), qPrintable(ui.PickWord->text()));
+            QCOMPARE(sorted(tiles(ui.Label1).remove(u'.')), sorted(ui.PickWord->text()));
         }
     }
 
@@ -258,16 +264,17 @@ private slots:
             words.write(u"Words8.Txt"_s, content);
             FakeHost fake(words.path());
             Form1 form(fake.host);
-            platform::runEvent(fake.host, [&] { form.Form_Load(); });
+            Form1Probe ui(form);
+            form.load();
             if (playable.isEmpty()) {
                 QCOMPARE(fake.messageBox.shown.size(), 1);
                 QCOMPARE(fake.messageBox.shown[0].text,
                     "Can Not Find File " + words.filePath(u"Words8.Txt"_s) + " It's Missing or Corrupted");
-                QCOMPARE(fake.programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+                QCOMPARE(fake.programEnd.status, std::optional(platform::MissingWordFileExit));
             } else {
                 QVERIFY(fake.messageBox.shown.isEmpty());
-                QVERIFY(playable.contains(form.PickWord->text()));
-                expectPlayableDraws(form, fake, playable);
+                QVERIFY(playable.contains(ui.PickWord->text()));
+                expectPlayableDraws(ui, fake, playable);
                 QVERIFY(fake.messageBox.shown.isEmpty());
             }
         }
@@ -278,17 +285,18 @@ private slots:
             words.write(u"Words10.Txt"_s, content);
             FakeHost fake(words.path());
             Form1 form(fake.host);
-            platform::runEvent(fake.host, [&] { form.Form_Load(); });
-            QTest::keyClicks(form.GuessWord, u"tri"_s);
-            QTest::mouseClick(form.Option10, Qt::LeftButton);
+            Form1Probe ui(form);
+            form.load();
+            QTest::keyClicks(ui.GuessWord, u"tri"_s);
+            QTest::mouseClick(ui.Option10, Qt::LeftButton);
             if (playable.isEmpty()) {
                 QCOMPARE(fake.messageBox.shown.size(), 1);
                 QVERIFY(fake.messageBox.shown[0].text.contains(words.filePath(u"Words10.Txt"_s)));
-                QCOMPARE(fake.programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+                QCOMPARE(fake.programEnd.status, std::optional(platform::MissingWordFileExit));
             } else {
                 QVERIFY(fake.messageBox.shown.isEmpty());
-                QVERIFY(playable.contains(form.PickWord->text()));
-                QCOMPARE(form.GuessWord->text(), QString());
+                QVERIFY(playable.contains(ui.PickWord->text()));
+                QCOMPARE(ui.GuessWord->text(), QString());
             }
         }
     }
@@ -299,10 +307,11 @@ private slots:
         QVERIFY(QDir(words.path()).mkdir(u"Words8.Txt"_s));
         FakeHost fake(words.path());
         Form1 form(fake.host);
-        platform::runEvent(fake.host, [&] { form.Form_Load(); });
+        Form1Probe ui(form);
+        form.load();
         QCOMPARE(fake.messageBox.shown.size(), 1);
         QVERIFY(fake.messageBox.shown[0].text.contains(words.filePath(u"Words8.Txt"_s)));
-        QCOMPARE(fake.programEnd.status, std::optional<int>(platform::MissingWordFileExit));
+        QCOMPARE(fake.programEnd.status, std::optional(platform::MissingWordFileExit));
     }
 };
 

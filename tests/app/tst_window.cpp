@@ -1,5 +1,5 @@
 #include "fakehost.h"
-#include "form1.h"
+#include "form1probe.h"
 #include "guessbox.h"
 #include "shapes.h"
 #include "wordfixture.h"
@@ -43,6 +43,7 @@ private:
     std::unique_ptr<WordDirectory> m_words;
     std::unique_ptr<FakeHost> m_fake;
     std::unique_ptr<Form1> m_form;
+    std::unique_ptr<Form1Probe> m_ui;
 
     QWidget *child(const QString &name) const { return m_form->findChild<QWidget *>(name); }
 
@@ -72,14 +73,19 @@ private slots:
             m_words->writeWords(length, {QString(length, u'a')});
         m_fake = std::make_unique<FakeHost>(m_words->path());
         m_form = std::make_unique<Form1>(m_fake->host);
-        platform::runEvent(m_fake->host, [this] { m_form->Form_Load(); });
+        m_ui = std::make_unique<Form1Probe>(*m_form);
+        m_form->load();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
 
-    void cleanup() { m_form.reset(); }
+    void cleanup()
+    {
+        m_ui.reset();
+        m_form.reset();
+    }
 
     void controlsStandAtTheirPlaces_data()
     {
@@ -128,15 +134,15 @@ private slots:
     {
         for (const int index : {0, 13}) {
             try {
-                m_form->Label2(index);
+                m_ui->Label2(index);
                 QFAIL("Label2 has no such member");
             } catch (const platform::RuntimeError &error) {
-                QCOMPARE(error.code(), int(platform::ControlArrayElementMissing));
+                QCOMPARE(error.code(), platform::ControlArrayElementMissing);
             }
         }
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, m_form->Shape1(13));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, m_form->Shape1(14));
-        QCOMPARE(m_form->Shape1.count(), 24);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, m_ui->Shape1(13));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, m_ui->Shape1(14));
+        QCOMPARE(m_form->findChildren<Shape *>().size(), 24);
     }
 
     void windowIsFixedWithItsCaption()
@@ -159,12 +165,12 @@ private slots:
 
     void startStateAndFocus()
     {
-        QVERIFY(m_form->Option8->isChecked());
-        QVERIFY(m_form->Text1->isHidden());
-        QVERIFY(m_form->Text3->isHidden());
-        QCOMPARE(QApplication::focusWidget(), m_form->GuessWord);
+        QVERIFY(m_ui->Option8->isChecked());
+        QVERIFY(m_ui->Text1->isHidden());
+        QVERIFY(m_ui->Text3->isHidden());
+        QCOMPARE(QApplication::focusWidget(), m_ui->GuessWord);
         QTest::keyClick(QApplication::focusWidget(), 'A');
-        QCOMPARE(m_form->GuessWord->text(), u"A"_s);
+        QCOMPARE(m_ui->GuessWord->text(), u"A"_s);
     }
 
     void tabVisitsTheControlsInTheirOrder()
@@ -179,10 +185,10 @@ private slots:
 
     void tabStopsAtShownMessagesAndTheSelectedOption()
     {
-        m_form->Text1->show();
-        m_form->Text3->show();
-        QTest::mouseClick(m_form->Option11, Qt::LeftButton);
-        m_form->GuessWord->setFocus();
+        m_ui->Text1->show();
+        m_ui->Text3->show();
+        QTest::mouseClick(m_ui->Option11, Qt::LeftButton);
+        m_ui->GuessWord->setFocus();
         const QStringList expected{u"GuessWord"_s, u"GetNewWord"_s, u"Text2"_s, u"Text3"_s, u"Option11"_s,
             u"WordList"_s, u"PickWord"_s, u"TextBox1"_s, u"Text1"_s, u"ShowWord"_s, u"Cword"_s, u"InCor"_s,
             u"GuessWord"_s};
@@ -191,23 +197,23 @@ private slots:
 
     void arrowKeysMoveTheLengthChoice()
     {
-        m_form->Option8->setFocus();
-        QTest::keyClick(m_form->Option8, Qt::Key_Down);
-        QVERIFY(m_form->Option9->isChecked());
-        QCOMPARE(m_form->GuessWord->maxLength(), 9);
-        QVERIFY(m_form->WordFile.endsWith(u"Words9.Txt"_s));
+        m_ui->Option8->setFocus();
+        QTest::keyClick(m_ui->Option8, Qt::Key_Down);
+        QVERIFY(m_ui->Option9->isChecked());
+        QCOMPARE(m_ui->GuessWord->maxLength(), 9);
+        QVERIFY(m_ui->WordFile.endsWith(u"Words9.Txt"_s));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(m_form->GuessWord->maxLength(), 10);
+        QCOMPARE(m_ui->GuessWord->maxLength(), 10);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QVERIFY(m_form->Option8->isChecked());
-        QCOMPARE(m_form->GuessWord->maxLength(), 8);
-        QVERIFY(m_form->WordFile.endsWith(u"Words8.Txt"_s));
+        QVERIFY(m_ui->Option8->isChecked());
+        QCOMPARE(m_ui->GuessWord->maxLength(), 8);
+        QVERIFY(m_ui->WordFile.endsWith(u"Words8.Txt"_s));
     }
 
     void legendBreaksIntoFiveLinesBesideTheButtons()
     {
-        const QImage image = m_form->Label5->grab().toImage();
+        const QImage image = m_ui->Label5->grab().toImage();
         const qreal ratio = image.devicePixelRatio();
         // Bands of rows holding dark (text) pixels, as label coordinates.
         QList<QPair<qreal, qreal>> bands;
@@ -224,9 +230,9 @@ private slots:
         }
         QCOMPARE(bands.size(), 5);
         const QList<QRadioButton *> options{
-            m_form->Option8, m_form->Option9, m_form->Option10, m_form->Option11, m_form->Option12};
+            m_ui->Option8, m_ui->Option9, m_ui->Option10, m_ui->Option11, m_ui->Option12};
         for (int k = 0; k < 5; ++k) {
-            const qreal lineCentre = m_form->Label5->y() + (bands[k].first + bands[k].second) / 2;
+            const qreal lineCentre = m_ui->Label5->y() + (bands[k].first + bands[k].second) / 2;
             const qreal buttonCentre = options[k]->geometry().center().y() + 0.5;
             QVERIFY2(qAbs(lineCentre - buttonCentre) <= 3,
                 qPrintable(u"line %1 at %2, button at %3"_s.arg(k + 1).arg(lineCentre).arg(buttonCentre)));
@@ -241,38 +247,38 @@ private slots:
         const auto at = [&](QPoint p) { return QColor(image.pixel(qFloor(p.x() * r), qFloor(p.y() * r))); };
 
         for (int i : {1, 12}) {
-            const QRect tile = m_form->Label2(i)->geometry();
+            const QRect tile = m_ui->Label2(i)->geometry();
             QCOMPARE(at(tile.center()), QColor(Qt::white));
-            const QRect frame = m_form->Shape1(i + 14)->geometry();
+            const QRect frame = m_ui->Shape1(i + 14)->geometry();
             QCOMPARE(at(QPoint(frame.left(), frame.center().y())), QColor(0, 0, 0xC0));
             // Between the frame and its tile the window's grey shows.
             QCOMPARE(at(QPoint(frame.left() + 3, frame.center().y())), QColor(0xC0, 0xC0, 0xC0));
         }
-        QCOMPARE(at(QPoint(300, m_form->Line1->y())), QColor(Qt::black));
-        QCOMPARE(at(QPoint(300, m_form->Line2->y())), QColor(Qt::black));
+        QCOMPARE(at(QPoint(300, m_ui->Line1->y())), QColor(Qt::black));
+        QCOMPARE(at(QPoint(300, m_ui->Line2->y())), QColor(Qt::black));
         QCOMPARE(at(QPoint(690, 20)), QColor(0xC0, 0xC0, 0xC0));
     }
 
     void incorrectMessageHidesTheCongratulation()
     {
-        m_form->Text1->show();
-        m_form->Text3->show();
-        const QPoint centre = m_form->Text3->geometry().center();
-        QCOMPARE(m_form->childAt(centre), m_form->Text1);
+        m_ui->Text1->show();
+        m_ui->Text3->show();
+        const QPoint centre = m_ui->Text3->geometry().center();
+        QCOMPARE(m_form->childAt(centre), m_ui->Text1);
         // Boxes and buttons are drawn above the captions they overlap.
-        QCOMPARE(m_form->childAt(m_form->GuessWord->geometry().topLeft()), m_form->GuessWord);
-        QCOMPARE(m_form->childAt(m_form->Text2->geometry().topLeft()), m_form->Text2);
+        QCOMPARE(m_form->childAt(m_ui->GuessWord->geometry().topLeft()), m_ui->GuessWord);
+        QCOMPARE(m_form->childAt(m_ui->Text2->geometry().topLeft()), m_ui->Text2);
     }
 
     void tooltipsAndCaptions()
     {
-        QCOMPARE(m_form->ShowWord->toolTip(), u"  Click To Show Word "_s);
-        QVERIFY(m_form->ShowWord->text().isEmpty());
-        QVERIFY(m_form->Label6->text().isEmpty());
-        QVERIFY(m_form->Label6->toolTip().contains(u"\u00A9"_s));
-        QCOMPARE(m_form->Text3->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
-        QVERIFY(m_form->Text1->isReadOnly() && m_form->Text2->isReadOnly() && m_form->Text3->isReadOnly());
-        QVERIFY(!m_form->GetNewWord->isDefault() && !m_form->ShowWord->isDefault());
+        QCOMPARE(m_ui->ShowWord->toolTip(), u"  Click To Show Word "_s);
+        QVERIFY(m_ui->ShowWord->text().isEmpty());
+        QVERIFY(m_ui->Label6->text().isEmpty());
+        QVERIFY(m_ui->Label6->toolTip().contains(u"\u00A9"_s));
+        QCOMPARE(m_ui->Text3->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+        QVERIFY(m_ui->Text1->isReadOnly() && m_ui->Text2->isReadOnly() && m_ui->Text3->isReadOnly());
+        QVERIFY(!m_ui->GetNewWord->isDefault() && !m_ui->ShowWord->isDefault());
     }
 };
 

@@ -69,9 +69,9 @@ private slots:
 
     void wholeNumbersOverflowPastTheirRange()
     {
-        QCOMPARE(platform::toInt16(-32768), std::int16_t{-32768});
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::toInt16(32768));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::toInt32(2147483648LL));
+        QCOMPARE(platform::checkedNarrow<std::int16_t>(-32768), std::int16_t{-32768});
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::checkedNarrow<std::int16_t>(32768));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, platform::checkedNarrow<std::int32_t>(2147483648LL));
     }
 
     void unhandledErrorIsReportedAndEndsTheProgram()
@@ -85,10 +85,10 @@ private slots:
         QVERIFY(!afterTheError);
         QCOMPARE(fake.messageBox.shown.size(), 1);
         QCOMPARE(fake.messageBox.shown[0].title, u"Tanglewick"_s);
-        QCOMPARE(fake.messageBox.shown[0].style, int(platform::CriticalOk));
+        QCOMPARE(fake.messageBox.shown[0].style, platform::CriticalOk);
         QVERIFY(fake.messageBox.shown[0].text.contains(u"13"_s));
         QVERIFY(fake.messageBox.shown[0].text.contains(u"Type mismatch"_s));
-        QCOMPARE(fake.programEnd.status, std::optional<int>(platform::UnhandledErrorExit));
+        QCOMPARE(fake.programEnd.status, std::optional(platform::UnhandledErrorExit));
     }
 };
 

@@ -48,7 +48,7 @@ private slots:
             play::incrementCounterText(text);
             QFAIL("no error");
         } catch (const platform::RuntimeError &error) {
-            QCOMPARE(error.code(), int(platform::TypeMismatch));
+            QCOMPARE(error.code(), platform::TypeMismatch);
         }
     }
 
@@ -69,7 +69,9 @@ private slots:
     {
         QFETCH(QString, guess);
         QFETCH(bool, right);
-        const words::EntryList list(QStringList{u"------------"_s, u"triangle"_s, u"integral"_s, u"abhorred"_s});
+        words::EntryList list;
+        for (const QString &entry : {u"------------"_s, u"triangle"_s, u"integral"_s, u"abhorred"_s})
+            list.append(entry);
         QCOMPARE(play::isRightGuess(guess, u"TRIANGLE"_s, list), right);
     }
 };

@@ -33,7 +33,7 @@ private slots:
         ScriptedRandom random;
         random.values.assign(draws.begin(), draws.end());
 
-        const QString scrambled = play::ScrambleWord(word, random);
+        const QString scrambled = play::scrambleLetters(word, random);
 
         QVERIFY2(play::sameLetters(scrambled, word), qPrintable(scrambled));
         QVERIFY2(scrambled.back() != word.back(), qPrintable(scrambled));
@@ -47,7 +47,7 @@ private slots:
         // J=3 with floor(0.9*3)+1 = 3: ABCD; J=4 with 1: DBCA.
         ScriptedRandom random;
         random.values = {0.5f, 0.0f, 0.9f, 0.0f};
-        QCOMPARE(play::ScrambleWord(u"ABCD"_s, random), u"DBCA"_s);
+        QCOMPARE(play::scrambleLetters(u"ABCD"_s, random), u"DBCA"_s);
     }
 
     void shortWords_data()
@@ -66,7 +66,7 @@ private slots:
         for (const float r : {0.0f, 0.5f, 0.999999f}) {
             ScriptedRandom random;
             random.last = r;
-            QCOMPARE(play::ScrambleWord(word, random), scrambled);
+            QCOMPARE(play::scrambleLetters(word, random), scrambled);
             QCOMPARE(random.draws, word.size());
         }
     }

@@ -17,13 +17,13 @@ struct ShownMessage
 {
     QString text;
     QString title;
-    int style;
+    platform::MessageStyle style;
 };
 
 class RecordingMessageBox final : public platform::MessageBox
 {
 public:
-    void show(const QString &text, const QString &title, int style) override
+    void show(const QString &text, const QString &title, platform::MessageStyle style) override
     {
         shown.append({text, title, style});
         if (whileShown)
@@ -40,12 +40,12 @@ public:
 class ObservedEnd final : public platform::ProgramEnd
 {
 public:
-    void end(int status) override
+    void end(platform::ExitStatus status) override
     {
         this->status = status;
         throw platform::ProgramEnded{status};
     }
-    std::optional<int> status;
+    std::optional<platform::ExitStatus> status;
 };
 
 class FixedClock final : public platform::Clock

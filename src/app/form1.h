@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -121,6 +122,10 @@ private:
     platform::Date StartTime = 0;
     platform::Date EndTime = 0;
     platform::Date PlayTime = 0;
+
+    // The indexes of WordList's entries that can be played at the current
+    // length: the entries the draw picks from.
+    std::vector<std::int32_t> m_playable;
 
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;

@@ -19,11 +19,10 @@
 void Form1::PickNewWord()
 {
     m_host.random.reseed(platform::timeOfDay(m_host.clock));
-    PickIndex = play::drawIndex(m_host.random.next(), WordCount);
-    // An entry no one could type (a blank line, other letters, too long for
-    // the guess box) is passed over for the next one that can be played.
-    if (const qsizetype playable = play::nextPlayable(WordList->entries(), PickIndex, GuessWord->maxLength()))
-        PickIndex = static_cast<std::int32_t>(playable);
+    // Every playable entry has the same chance; the others (blank lines,
+    // other letters, words too long for the guess box) are never drawn.
+    const auto drawn = play::drawIndex(m_host.random.next(), static_cast<std::int32_t>(m_playable.size()));
+    PickIndex = m_playable[static_cast<std::size_t>(drawn - 1)];
     TextBox1->setText(WordList->entries().at(PickIndex).toString());
     TextBox1->setText(TextBox1->text().toUpper());
     PickWord->setText(TextBox1->text());

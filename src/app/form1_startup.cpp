@@ -49,9 +49,10 @@ void Form1::SelectWordLength(int length)
     GuessWord->setMaxLength(length);
     CountWords();
     LoadWordList();
-    // A file in which no entry can be played (an empty one among them) is as
-    // good as missing.
-    if (play::nextPlayable(WordList->entries(), 1, length) == 0)
+    // Only the words a player can type are drawn. A file without one (an
+    // empty one among them) is as good as missing.
+    m_playable = play::playableEntries(WordList->entries(), length);
+    if (m_playable.empty())
         ReportUnusableWordFile();
     PickNewWord();
     // The new word's guess starts at the first tile, whatever was typed or

@@ -25,25 +25,27 @@ bool isRightGuess(const QString &guess, const QString &answer, const words::Entr
 
 bool isPlayable(QStringView entry, int length)
 {
-    // Upper-casing can lengthen a word (ß becomes SS); a word far longer than
-    // the tiles is not worth upper-casing.
-    if (entry.isEmpty() || entry.size() > 2 * length)
+    // Upper-casing never shortens a word.
+    if (entry.isEmpty() || entry.size() > length)
         return false;
+    const auto isCapital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const auto isPlainLetter = [&](QChar c) { return isCapital(c) || (c >= u'a' && c <= u'z'); };
+    if (std::all_of(entry.begin(), entry.end(), isPlainLetter))
+        return true;
+    // Other letters may still upper-case to A to Z (the long s to S), and may
+    // lengthen the word (sharp s to SS).
     const QString word = entry.toString().toUpper();
-    if (word.isEmpty() || word.size() > length)
-        return false;
-    return std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+    return word.size() <= length && std::all_of(word.cbegin(), word.cend(), isCapital);
 }
 
-qsizetype nextPlayable(const words::EntryList &wordList, qsizetype start, int length)
+std::vector<std::int32_t> playableEntries(const words::EntryList &wordList, int length)
 {
-    const qsizetype count = wordList.size() - 1;
-    for (qsizetype step = 0; step < count; ++step) {
-        const qsizetype index = (start - 1 + step) % count + 1;
-        if (index >= 1 && isPlayable(wordList.at(index), length))
-            return index;
+    std::vector<std::int32_t> playable;
+    for (qsizetype index = 1; index < wordList.size(); ++index) {
+        if (isPlayable(wordList.at(index), length))
+            playable.push_back(static_cast<std::int32_t>(index));
     }
-    return 0;
+    return playable;
 }
 
 } // namespace play

@@ -2,8 +2,12 @@
 #define TANGLEWICK_PLAY_GUESS_H
 
 #include "entrylist.h"
+
 #include <QString>
 #include <QStringView>
+
+#include <cstdint>
+#include <vector>
 
 namespace play {
 
@@ -21,9 +25,9 @@ bool isRightGuess(const QString &guess, const QString &answer, const words::Entr
 // guess box and every letter of it can be typed.
 bool isPlayable(QStringView entry, int length);
 
-// The index of the first playable entry from start on, going round past the
-// end to entry 1 (entry 0 is the separator); 0 when there is none.
-qsizetype nextPlayable(const words::EntryList &wordList, qsizetype start, int length);
+// The indexes of the entries that can be played at a guess length, in list
+// order; entry 0, the separator, is never among them.
+std::vector<std::int32_t> playableEntries(const words::EntryList &wordList, int length);
 
 } // namespace play
 

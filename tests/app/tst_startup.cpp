@@ -187,6 +187,21 @@ private slots:
         QCOMPARE(m_ui->PickIndex, 40000);
         QCOMPARE(m_ui->PickWord->text(), letterName(39999).toUpper());
     }
+
+    void everyPlayableWordIsEquallyLikely()
+    {
+        // Blank lines before a word must not hand it their draws.
+        m_words->write(u"Words8.Txt"_s, "apple\r\n\r\n\r\n\r\nlemon\r\n\r\nmango\r\n"_ba);
+        load();
+        QMap<QString, int> drawn;
+        const int draws = 300;
+        for (int i = 0; i < draws; ++i) {
+            m_fake->random.values = {(static_cast<float>(i) + 0.5f) / draws};
+            QTest::mouseClick(m_ui->GetNewWord, Qt::LeftButton);
+            ++drawn[m_ui->PickWord->text()];
+        }
+        QCOMPARE(drawn, (QMap<QString, int>{{u"APPLE"_s, 100}, {u"LEMON"_s, 100}, {u"MANGO"_s, 100}}));
+    }
 };
 
 class TestBadWordFiles : public QObject

@@ -253,18 +253,33 @@ void Form1::onEvent(const std::function<void()> &handler)
     platform::runEvent(m_host, handler);
 }
 
-// Opens the window centred on the screen, allowing for the frame the
-// window manager puts around it.
+// Centres the whole window, frame included, on the screen. A top-level
+// window's position is that of its frame. The frame is the window manager's,
+// and unknown until the window is first shown: until then the window's own
+// frame measures stand in for it.
 void Form1::centreOnScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize client = size();
-    const QPoint frame(layout::toPixels(layout::FrameSide), layout::toPixels(layout::FrameTop));
-    const QSize outer(client.width() + 2 * frame.x(), client.height() + frame.y() + frame.x());
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2) + frame);
+    QSize outer = frameGeometry().size();
+    if (outer == size()) {
+        const int side = layout::toPixels(layout::FrameSide);
+        outer += QSize(2 * side, layout::toPixels(layout::FrameTop) + side);
+    }
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The first move that shows a frame is the window manager framing the
+    // window: centred again with its real frame, it stands truly centred.
+    if (!m_framed && isVisible() && frameGeometry().size() != size()) {
+        m_framed = true;
+        centreOnScreen();
+    }
 }
 
 // Tab and Shift+Tab follow the tab order, skipping hidden controls; the

@@ -48,6 +48,7 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Tests read and steer the window's controls and state through it.
@@ -131,6 +132,7 @@ private:
     QList<QWidget *> m_tabOrder;
     closing::WindowGeometry *m_geometry = nullptr;
     std::unique_ptr<closing::WindowGeometry> m_ownGeometry;
+    bool m_framed = false;
     bool m_closing = false;
 };
 

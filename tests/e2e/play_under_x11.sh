@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real game under Xvfb with a window manager, as a player would:
+# - checks the window opens centred on the screen, its frame included;
 # - closes the window through the window manager's close request, dismisses
 #   the summary and checks the program ends with status 0 after the closing
 #   animation;
@@ -65,11 +66,31 @@ press_return_in() {
   xdotool key --clearmodifiers Return
 }
 
-echo "== close through the window manager"
+# The window's outer rectangle, frame included: "left top width height".
+# (xwininfo, as xdotool's own geometry counts the frame in twice.)
+outer_geometry() {
+  local x y w h fl fr ft fb
+  x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+  w=$(xwininfo -id "$1" | sed -n 's/^ *Width: *//p')
+  h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
+  IFS=, read -r fl fr ft fb <<< "$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')"
+  echo "$((x - fl)) $((y - ft)) $((w + fl + fr)) $((h + ft + fb))"
+}
+
+echo "== the window opens centred, frame included"
 start_game
 main=$(await_window '^ +Tanglewick$')
 [ -n "$main" ] || fail "the game window did not appear"
 sleep 0.5
+read -r left top width height <<< "$(outer_geometry "$main")"
+read -r screen_width screen_height <<< "$(xdotool getdisplaygeometry)"
+echo "outer window ${width}x${height} at ${left},${top} on a ${screen_width}x${screen_height} screen"
+# Twice the centre's offset, so that odd sizes need no fractions.
+dx=$((2 * left + width - screen_width)); dy=$((2 * top + height - screen_height))
+(( ${dx#-} <= 1 && ${dy#-} <= 1 )) || fail "the window is not centred: its centre is off by $dx/2, $dy/2 pixels"
+
+echo "== close through the window manager"
 wmctrl -i -c "$main"
 summary=$(await_window '^Tanglewick$')
 [ -n "$summary" ] || fail "no summary after the close request"
@@ -93,4 +114,4 @@ press_return_in "$report"
 status=$(await_exit)
 [ "$status" = 2 ] || fail "exit status after the missing-file report was $status, not 2"
 
-echo "2 passed, 0 failed"
+echo "3 passed, 0 failed"

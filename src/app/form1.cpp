@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,37 +24,54 @@ const QColor LightGrey(0xC0, 0xC0, 0xC0);
 const QColor FrameBlue(0x00, 0x00, 0xC0);
 const QColor VerdictRed(0xFF, 0x00, 0x00);
 
-const QString CourierNew = QStringLiteral("Courier New");
-const QString MsSansSerif = QStringLiteral("MS Sans Serif");
+// The first of the faces that is installed. Where the window's own face is
+// absent, a metric-compatible one stands in; asking for it by name spares the
+// font matching a search through stand-ins for every font.
+QString installedFace(const QStringList &installed, std::initializer_list<const char *> faces)
+{
+    for (const char *face : faces) {
+        if (installed.contains(QLatin1String(face), Qt::CaseInsensitive))
+            return QLatin1String(face);
+    }
+    return QLatin1String(*faces.begin());
+}
 
 // A bold font of the given face, sized in points at 96 dots per inch so the
 // layout in twips and the text agree whatever the display reports.
-QFont boldFont(const QString &family, double points)
+QFont boldFont(const QString &face, QFont::StyleHint hint, double points)
 {
-    // Where the face itself is absent, a metric-compatible one stands in.
-    static const bool substitutesRegistered = [] {
-        QFont::insertSubstitutions(CourierNew, {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-        QFont::insertSubstitutions(MsSansSerif, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    Q_UNUSED(substitutesRegistered);
-    QFont font(family);
+    QFont font(face);
+    font.setStyleHint(hint);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(true);
-    font.setStyleHint(family == CourierNew ? QFont::TypeWriter : QFont::SansSerif);
+    // Letters of a fixed-pitch face need no shaping: they stand side by side.
+    if (hint == QFont::TypeWriter)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
+// The window's icon: the 32-pixel one, as the window manager shows it; the
+// desktop takes larger sizes from the installed icon theme. The file is read
+// as the PNG it is, since guessing its format would load every image plugin.
+QIcon windowIcon()
+{
+    QImageReader reader(QStringLiteral(":/icons/tanglewick-32.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
 } // namespace
 
 // Every font of the window, each built once.
 struct Form1::Fonts
 {
-    QFont tile = boldFont(CourierNew, 20.25);
-    QFont legend = boldFont(CourierNew, 9.75);
-    QFont guess = boldFont(CourierNew, 12);
-    QFont caption = boldFont(MsSansSerif, 9.75);
-    QFont large = boldFont(MsSansSerif, 12);
+    QStringList installed = QFontDatabase::families();
+    QString fixed = installedFace(installed, {"Courier New", "Liberation Mono", "DejaVu Sans Mono"});
+    QString sans = installedFace(installed, {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
+    QFont tile = boldFont(fixed, QFont::TypeWriter, 20.25);
+    QFont legend = boldFont(fixed, QFont::TypeWriter, 9.75);
+    QFont guess = boldFont(fixed, QFont::TypeWriter, 12);
+    QFont caption = boldFont(sans, QFont::SansSerif, 9.75);
+    QFont large = boldFont(sans, QFont::SansSerif, 12);
 };
 
 namespace {
@@ -105,8 +124,10 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QF
 // A box that shows a message or a count: read-only, centred, bold.
 QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, const QFont &font)
 {
-    auto *box = place(new QLineEdit(text, parent), name);
+    // The font goes first: a box lays its text out anew for each font.
+    auto *box = place(new QLineEdit(parent), name);
     box->setFont(font);
+    box->setText(text);
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(true);
     return box;
@@ -130,9 +151,7 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     , m_host(host)
 {
     setWindowTitle(QString(83, QLatin1Char(' ')) + QStringLiteral("Tanglewick"));
-    QIcon icon(QStringLiteral(":/icons/tanglewick-32.png"));
-    icon.addFile(QStringLiteral(":/icons/tanglewick-256.png"));
-    setWindowIcon(icon);
+    setWindowIcon(windowIcon());
     setFixedSize(layout::toPixels(layout::ClientArea).size());
     paintBackground(this, LightGrey);
     const Fonts fonts;

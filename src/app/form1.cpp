@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "closing.h"
+#include "controls.h"
 #include "guessbox.h"
 #include "host.h"
 #include "layout.h"
@@ -11,138 +12,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontDatabase>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
-namespace {
-const QColor LightGrey(0xC0, 0xC0, 0xC0);
-const QColor FrameBlue(0x00, 0x00, 0xC0);
-const QColor VerdictRed(0xFF, 0x00, 0x00);
-
-// The first of the faces that is installed. Where the window's own face is
-// absent, a metric-compatible one stands in; asking for it by name spares the
-// font matching a search through stand-ins for every font.
-QString installedFace(const QStringList &installed, std::initializer_list<const char *> faces)
-{
-    for (const char *face : faces) {
-        if (installed.contains(QLatin1String(face), Qt::CaseInsensitive))
-            return QLatin1String(face);
-    }
-    return QLatin1String(*faces.begin());
-}
-
-// A bold font of the given face, sized in points at 96 dots per inch so the
-// layout in twips and the text agree whatever the display reports.
-QFont boldFont(const QString &face, QFont::StyleHint hint, double points)
-{
-    QFont font(face);
-    font.setStyleHint(hint);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
-    font.setBold(true);
-    // Letters of a fixed-pitch face need no shaping: they stand side by side.
-    if (hint == QFont::TypeWriter)
-        font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
-
-// The window's icon: the 32-pixel one, as the window manager shows it; the
-// desktop takes larger sizes from the installed icon theme. The file is read
-// as the PNG it is, since guessing its format would load every image plugin.
-QIcon windowIcon()
-{
-    QImageReader reader(QStringLiteral(":/icons/tanglewick-32.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
-} // namespace
-
-// Every font of the window, each built once.
-struct Form1::Fonts
-{
-    QStringList installed = QFontDatabase::families();
-    QString fixed = installedFace(installed, {"Courier New", "Liberation Mono", "DejaVu Sans Mono"});
-    QString sans = installedFace(installed, {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-    QFont tile = boldFont(fixed, QFont::TypeWriter, 20.25);
-    QFont legend = boldFont(fixed, QFont::TypeWriter, 9.75);
-    QFont guess = boldFont(fixed, QFont::TypeWriter, 12);
-    QFont caption = boldFont(sans, QFont::SansSerif, 9.75);
-    QFont large = boldFont(sans, QFont::SansSerif, 12);
-};
-
-namespace {
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-// A label with an opaque background in the given colour.
-void paintBackground(QWidget *widget, const QColor &colour)
-{
-    setColour(widget, QPalette::Window, colour);
-    widget->setAutoFillBackground(true);
-}
-
-template<typename Control> Control *place(Control *control, const QString &name, const layout::TwipRect &rect)
-{
-    control->setObjectName(name);
-    control->setGeometry(layout::toPixels(rect));
-    return control;
-}
-
-template<typename Control> Control *place(Control *control, const char *name)
-{
-    return place(control, QString::fromLatin1(name), layout::placeOf(name));
-}
-
-QLabel *tile(
-    QWidget *parent, const QString &name, const QString &spokenName, const layout::TwipRect &rect, const QFont &font)
-{
-    auto *label = place(new TileLabel(spokenName, parent), name, rect);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(font);
-    paintBackground(label, Qt::white);
-    setColour(label, QPalette::WindowText, Qt::black);
-    return label;
-}
-
-QLabel *caption(QWidget *parent, const char *name, const QString &text, const QFont &font)
-{
-    auto *label = place(new QLabel(text, parent), name);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    paintBackground(label, LightGrey);
-    return label;
-}
-
-// A box that shows a message or a count: read-only, centred, bold.
-QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, const QFont &font)
-{
-    // The font goes first: a box lays its text out anew for each font.
-    auto *box = place(new QLineEdit(parent), name);
-    box->setFont(font);
-    box->setText(text);
-    box->setAlignment(Qt::AlignCenter);
-    box->setReadOnly(true);
-    return box;
-}
-
-QPushButton *greyButton(QWidget *parent, const char *name, const QString &text)
-{
-    auto *button = place(new QPushButton(text, parent), name);
-    setColour(button, QPalette::Button, LightGrey);
-    // Neither is the window's default button, but Enter presses the one
-    // that has the focus.
-    button->setAutoDefault(true);
-    return button;
-}
-} // namespace
+using namespace controls;
 
 Form1::Form1(platform::Host &host, QWidget *parent)
     : QWidget(parent,
@@ -154,7 +30,7 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     setWindowIcon(windowIcon());
     setFixedSize(layout::toPixels(layout::ClientArea).size());
     paintBackground(this, LightGrey);
-    const Fonts fonts;
+    const controls::Fonts fonts;
     createDecorations(fonts);
     createControls(fonts);
     createHiddenControls();

@@ -30,6 +30,9 @@ class WordListBox;
 namespace closing {
 class WindowGeometry;
 }
+namespace controls {
+struct Fonts;
+}
 namespace platform {
 struct Host;
 }
@@ -79,9 +82,8 @@ private:
     static void showLetters(const ControlArray<QLabel> &row, const QString &text);
 
     // Building the window.
-    struct Fonts;
-    void createDecorations(const Fonts &fonts);
-    void createControls(const Fonts &fonts);
+    void createDecorations(const controls::Fonts &fonts);
+    void createControls(const controls::Fonts &fonts);
     void createHiddenControls();
     void connectEvents();
     void centreOnScreen();

@@ -270,6 +270,33 @@ private slots:
         QCOMPARE(m_form->childAt(m_ui->Text2->geometry().topLeft()), m_ui->Text2);
     }
 
+    void controlsDrawInTheirBoldFaces_data()
+    {
+        // Where Courier New and MS Sans Serif are absent, as here, their
+        // metric-compatible stand-ins draw the text.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("tile") << u"Label1_1"_s << u"Liberation Mono"_s << 27;
+        QTest::newRow("legend") << u"Label5"_s << u"Liberation Mono"_s << 13;
+        QTest::newRow("guess box") << u"GuessWord"_s << u"Liberation Mono"_s << 16;
+        QTest::newRow("caption") << u"Label3"_s << u"Liberation Sans"_s << 13;
+        QTest::newRow("verdict") << u"Text1"_s << u"Liberation Sans"_s << 13;
+        QTest::newRow("New Word") << u"GetNewWord"_s << u"Liberation Sans"_s << 16;
+        QTest::newRow("score") << u"Text2"_s << u"Liberation Sans"_s << 16;
+    }
+
+    void controlsDrawInTheirBoldFaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, face);
+        QFETCH(int, pixels);
+        const QFontInfo font(child(name)->font());
+        QCOMPARE(font.family(), face);
+        QCOMPARE(font.pixelSize(), pixels);
+        QVERIFY(font.bold());
+    }
+
     void tooltipsAndCaptions()
     {
         QCOMPARE(m_ui->ShowWord->toolTip(), u"  Click To Show Word "_s);

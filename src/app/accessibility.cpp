@@ -1,33 +1,11 @@
 #include "accessibility.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
+#include <QWidget>
 
 #include <utility>
 
 namespace {
-class TileAccessible : public QAccessibleWidget
-{
-public:
-    explicit TileAccessible(QWidget *tile)
-        : QAccessibleWidget(tile, QAccessible::StaticText)
-    { }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Value)
-            return static_cast<QLabel *>(widget())->text();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *tileFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TileLabel") && object && object->isWidgetType())
-        return new TileAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
 std::function<void(QObject *)> announcementListener;
 
 // Raises an alert for a message box of the window each time it is shown.
@@ -49,14 +27,6 @@ protected:
     }
 };
 } // namespace
-
-TileLabel::TileLabel(const QString &accessibleName, QWidget *parent)
-    : QLabel(parent)
-{
-    static const bool factoryInstalled = (QAccessible::installFactory(tileFactory), true);
-    Q_UNUSED(factoryInstalled);
-    setAccessibleName(accessibleName);
-}
 
 void setAnnouncementListener(std::function<void(QObject *)> listener)
 {

@@ -1,7 +1,5 @@
 #include "controls.h"
 
-#include "accessibility.h"
-
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QLabel>
@@ -72,9 +70,11 @@ void paintBackground(QWidget *widget, const QColor &colour)
 }
 
 QLabel *tile(
-    QWidget *parent, const QString &name, const QString &spokenName, const layout::TwipRect &rect, const QFont &font)
+    QWidget *parent, const QString &name, const QString &spokenPlace, const layout::TwipRect &rect, const QFont &font)
 {
-    auto *label = place(new TileLabel(spokenName, parent), name, rect);
+    auto *label = place(new QLabel(parent), name, rect);
+    // A screen reader reads the tile's letter as its name.
+    label->setAccessibleDescription(spokenPlace);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
     paintBackground(label, Qt::white);

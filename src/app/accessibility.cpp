@@ -1,45 +1,91 @@
 #include "accessibility.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
 
 #include <utility>
 
 namespace {
-std::function<void(QObject *)> announcementListener;
+// Never shown and never focused: a screen reader hears it as a notification
+// that appears each time the game announces something, with the
+// announcement as its name. It is a child of the window so that the screen
+// reader finds it among the game's objects.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *window)
+        : QWidget(window)
+    {
+        hide();
+    }
 
-// Raises an alert for a message box of the window each time it is shown.
-class Announcer : public QObject
+    QString message;
+};
+
+class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
-    using QObject::QObject;
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    { }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    // The name changes unannounced: the notification itself is the event.
+    QString text(QAccessible::Text kind) const override
     {
-        if (event->type() == QEvent::Show) {
-            QAccessibleEvent alert(watched, QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-            if (announcementListener)
-                announcementListener(watched);
-        }
-        return false;
+        if (kind == QAccessible::Name)
+            return static_cast<Announcer *>(widget())->message;
+        return QAccessibleWidget::text(kind);
     }
 };
-} // namespace
 
-void setAnnouncementListener(std::function<void(QObject *)> listener)
+QAccessibleInterface *announcerFactory(const QString &className, QObject *object)
 {
-    announcementListener = std::move(listener);
+    if (className == QLatin1String("Announcer"))
+        return new AnnouncerAccessible(static_cast<Announcer *>(object));
+    return nullptr;
 }
+
+// Letters spoken one by one: "R T A I N G L E".
+QString spelt(const QString &word)
+{
+    QStringList letters;
+    for (const QChar letter : word)
+        letters.append(letter);
+    return letters.join(QLatin1Char(' '));
+}
+
+// Announced once the event that called for it is done, so that the screen
+// reader first presents what the event did itself (the focus moving to the
+// round button chosen, or away from the guess box). The messages hold no
+// punctuation but commas and full stops, which a screen reader does not
+// speak by name.
+void announce(QWidget &window, const QString &message)
+{
+    auto *announcer = window.findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!announcer || !window.isVisible())
+        return;
+    QMetaObject::invokeMethod(
+        announcer,
+        [announcer, message] {
+            announcer->message = message;
+            QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        },
+        Qt::QueuedConnection);
+}
+
+QWidget *control(QWidget &window, const char *objectName)
+{
+    QWidget *found = window.findChild<QWidget *>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(found);
+    return found;
+}
+} // namespace
 
 void describeForScreenReaders(QWidget &window)
 {
-    const auto control = [&window](const char *objectName) {
-        QWidget *found = window.findChild<QWidget *>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(found);
-        return found;
-    };
     const std::pair<const char *, const char *> names[]{
         {"GuessWord", "Guess"},
         {"GetNewWord", "New Word"},
@@ -61,10 +107,33 @@ void describeForScreenReaders(QWidget &window)
         {"InCor", "Incorrect guesses"},
     };
     for (const auto &[objectName, spokenName] : names)
-        control(objectName)->setAccessibleName(QString::fromLatin1(spokenName));
-    control("ShowWord")->setAccessibleDescription(QStringLiteral("Shows the answer in the second row of tiles"));
+        control(window, objectName)->setAccessibleName(QString::fromLatin1(spokenName));
+    control(window, "ShowWord")
+        ->setAccessibleDescription(QStringLiteral("Shows the answer in the second row of tiles"));
 
-    auto *announcer = new Announcer(&window);
-    control("Text1")->installEventFilter(announcer);
-    control("Text3")->installEventFilter(announcer);
+    static const bool factoryInstalled = (QAccessible::installFactory(announcerFactory), true);
+    Q_UNUSED(factoryInstalled);
+    new Announcer(&window);
 }
+
+// The guess box's description is read whenever the focus comes to it; a
+// change of it is not (Orca 43 fails on the event Qt 6.4 sends for it), so
+// the word is announced as well.
+void announceWord(QWidget &window, const QString &scrambled)
+{
+    const QString letters = QStringLiteral("Scrambled letters, ") + spelt(scrambled);
+    control(window, "GuessWord")->setAccessibleDescription(letters);
+    announce(window, letters);
+}
+
+void announceVerdict(QWidget &window, const QString &verdict, const QString &score)
+{
+    announce(window, score.isEmpty() ? verdict : verdict + QStringLiteral(" Score ") + score);
+}
+
+void announceAnswer(QWidget &window, const QString &answer)
+{
+    announce(window, QStringLiteral("The word is ") + answer + QStringLiteral(", spelt ") + spelt(answer));
+}
+
+#include "accessibility.moc"

@@ -5,8 +5,9 @@
 // state; its event handlers run the game step by step. Word files are read
 // by src/words; the draw, the shuffle, the verdict and the counters are
 // worked out by src/play; the closing summary and animation by closing.h;
-// the host services (message box, end of the program, clock, random
-// generator) come from src/platform through platform::Host.
+// what a screen reader is told, control names and announcements, by
+// accessibility.h; the host services (message box, end of the program,
+// clock, random generator) come from src/platform through platform::Host.
 
 #include "clock.h"
 #include "controlarray.h"

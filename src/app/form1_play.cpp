@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
 #include "countertext.h"
 #include "guess.h"
 #include "guessbox.h"
@@ -105,6 +106,7 @@ void Form1::CheckGuess()
         Text3->show();
         Text2->setText(play::incrementCounterText(Text2->text()));
         GuessWord->hide();
+        announceVerdict(*this, Text3->text(), Text2->text());
         return;
     }
     Text1->show();
@@ -112,6 +114,7 @@ void Form1::CheckGuess()
     clearTiles(Label2);
     TypedCount = 0;
     InCor->setText(play::incrementCounterText(InCor->text()));
+    announceVerdict(*this, Text1->text());
 }
 
 void Form1::GetNewWord_Click()
@@ -128,6 +131,7 @@ void Form1::GetNewWord_Click()
     GuessWord->show();
     GuessWord->setFocus();
     TypedCount = 0;
+    announceWord(*this, TextBox1->text());
 }
 
 void Form1::ShowWord_Click()
@@ -135,4 +139,5 @@ void Form1::ShowWord_Click()
     GuessWord->hide();
     clearTiles(Label2);
     showLetters(Label2, PickWord->text());
+    announceAnswer(*this, PickWord->text());
 }

@@ -1,32 +1,22 @@
-#include "accessibility.h"
+// What the game says to a screen reader is heard through Orca itself
+// (tests/e2e/screen_reader.sh); this checks what no screen reader can tell:
+// the object that makes the announcements stays unseen while it makes them.
+
 #include "fakehost.h"
 #include "form1probe.h"
-#include "guessbox.h"
 #include "wordfixture.h"
 
 #include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-QString spoken(QObject *control, QAccessible::Text kind = QAccessible::Name)
-{
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
-    return face ? face->text(kind) : u"<none>"_s;
-}
-} // namespace
 
 class TestAccessibility : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void controlsHaveSpokenNamesAndTilesTheirLetters()
+    void announcerStaysUnseen()
     {
         WordDirectory words;
         words.writeWords(8, {u"triangle"_s});
@@ -36,31 +26,17 @@ private slots:
         form.load();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-        QCOMPARE(spoken(ui.Label1(3), QAccessible::Description), u"Scrambled letter 3"_s);
-        QCOMPARE(spoken(ui.Label1(3)), ui.Label1(3)->text());
-        QVERIFY(!ui.Label1(3)->text().isEmpty());
-        QCOMPARE(spoken(ui.Label2(12), QAccessible::Description), u"Your letter 12"_s);
-        QCOMPARE(spoken(ui.Label2(12)), QString());
-        QCOMPARE(spoken(ui.GuessWord), u"Guess"_s);
-        QCOMPARE(spoken(ui.GetNewWord), u"New Word"_s);
-        QCOMPARE(spoken(ui.ShowWord), u"Show word"_s);
-        QCOMPARE(spoken(ui.Text2), u"Score"_s);
-        QCOMPARE(spoken(ui.Text2, QAccessible::Value), u"0"_s);
-        QCOMPARE(spoken(ui.Option10), u"10 letters"_s);
-
-        QTest::keyClicks(ui.GuessWord, u"tr"_s);
-        QCOMPARE(spoken(ui.Label2(2)), u"R"_s);
-
-        // The verdict is announced when it appears.
-        QList<QObject *> announced;
-        setAnnouncementListener([&](QObject *message) { announced.append(message); });
         QTest::keyClick(ui.GuessWord, Qt::Key_Return);
-        QTest::keyClicks(ui.GuessWord, u"triangle"_s);
-        QTest::keyClick(ui.GuessWord, Qt::Key_Return);
-        setAnnouncementListener(nullptr);
-        QCOMPARE(announced, (QList<QObject *>{ui.Text1, ui.Text3}));
-        QCOMPARE(spoken(ui.Text1, QAccessible::Value), u"InCorrect !!!"_s);
+
+        QList<QAccessibleInterface *> notifications;
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+        for (int i = 0; i < window->childCount(); ++i) {
+            if (window->child(i)->role() == QAccessible::Notification)
+                notifications.append(window->child(i));
+        }
+        QCOMPARE(notifications.size(), 1);
+        QTRY_COMPARE(notifications[0]->text(QAccessible::Name), u"InCorrect !!!"_s);
+        QVERIFY(notifications[0]->state().invisible);
     }
 };
 

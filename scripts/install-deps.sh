@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, when any is missing.
-# Usage: install-deps.sh [run|test]
-#   run   what building and playing the game needs
-#   test  that, and what the tests need: an X server and a window manager for
-#         the end-to-end test, valgrind, clang with libFuzzer for the fuzzer,
-#         Google Benchmark for the benchmarks, and the Debian packaging tools
-#         and desktop-file and AppStream validators for the package check
+# Usage: install-deps.sh [run|test|screen-reader]
+#   run            what building and playing the game needs
+#   test           that, and what the tests need: an X server and a window
+#                  manager for the end-to-end tests, valgrind, clang with
+#                  libFuzzer for the fuzzer, Google Benchmark for the
+#                  benchmarks, the Debian packaging tools and desktop-file and
+#                  AppStream validators for the package check, and what the
+#                  screen-reader test needs
+#   screen-reader  what the screen-reader test needs alone: an X server, a
+#                  window manager, the accessibility bus, Orca, and the AT-SPI
+#                  bindings for Python
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
-if [ "${1:-run}" = test ]; then
-  packages+=(xvfb xauth x11-utils xdotool openbox wmctrl bc valgrind clang libclang-rt-14-dev libbenchmark-dev
-    libx11-dev dpkg-dev desktop-file-utils appstream file)
-fi
+screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc at-spi2-core dbus-x11 orca python3-pyatspi)
+case ${1:-run} in
+test)
+  packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev
+    libx11-dev dpkg-dev desktop-file-utils appstream file) ;;
+screen-reader) packages=("${screen_reader[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its tests, and runs every
-# check: the test suite headless (with the real game under Xvfb), valgrind's
-# memcheck over the logic tests, the whole suite again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, the word-file fuzzer for 60 seconds, and
-# the Debian package: installed, started from its menu entry, removed again.
+# check: the test suite headless (with the real game under Xvfb, and under
+# the Orca screen reader), valgrind's memcheck over the logic tests, the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the word-file fuzzer for 60 seconds, and the Debian package: installed,
+# started from its menu entry, removed again.
 # Exits non-zero if any of them fails.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -24,7 +24,7 @@ if [ -z "${TANGLEWICK_IN_SESSION:-}" ]; then
   # What is missing, on one line.
   missing() {
     local tool absent=()
-    for tool in Xvfb openbox wmctrl xdotool bc orca dbus-run-session dbus-send script \
+    for tool in Xvfb openbox wmctrl xdotool bc pgrep orca dbus-run-session dbus-send script \
       /usr/libexec/at-spi-bus-launcher; do
       command -v "$tool" >/dev/null || absent+=("$tool")
     done

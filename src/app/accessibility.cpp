@@ -58,9 +58,9 @@ QString spelt(const QString &word)
 
 // Announced once the event that called for it is done, so that the screen
 // reader first presents what the event did itself (the focus moving to the
-// round button chosen, or away from the guess box). The messages hold no
-// punctuation but commas and full stops, which a screen reader does not
-// speak by name.
+// round button chosen, or away from the guess box). The words the game adds
+// to its messages hold no punctuation but commas and full stops, which a
+// screen reader does not speak by name (Orca says "colon" for a colon).
 void announce(QWidget &window, const QString &message)
 {
     auto *announcer = window.findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);

@@ -1,10 +1,22 @@
+#include "commandline.h"
 #include "form1.h"
 #include "host.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const commandline::Outcome options = commandline::read(arguments);
+    if (!options.play) {
+        std::fputs(options.text.toLocal8Bit().constData(), options.onStandardError ? stderr : stdout);
+        return options.status;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(TANGLEWICK_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(TANGLEWICK_VERSION_TEXT));

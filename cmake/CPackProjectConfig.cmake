@@ -14,4 +14,6 @@ if(CPACK_GENERATOR STREQUAL "DEB")
       "  -DCMAKE_INSTALL_PREFIX=${CPACK_PACKAGING_INSTALL_PREFIX} -DTANGLEWICK_GAMES_LAYOUT=ON\n"
       "and build it again.")
   endif()
+  # Stripped as Debian strips the programs it packages.
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianStrip.cmake)
 endif()

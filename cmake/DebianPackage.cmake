@@ -38,10 +38,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 
-# What cpack checks before it makes the Debian package: that this build
-# installs in the games layout under /usr (cmake/CPackProjectConfig.cmake).
+# What cpack checks before it makes the Debian package, that this build
+# installs in the games layout under /usr, and the program it strips of its
+# .comment section (cmake/CPackProjectConfig.cmake).
 set(CPACK_TANGLEWICK_GAMES_LAYOUT ${TANGLEWICK_GAMES_LAYOUT})
 set(CPACK_TANGLEWICK_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_TANGLEWICK_PROGRAM ${TANGLEWICK_INSTALL_PROGRAMDIR}/tanglewick)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
 
 # A source archive leaves out build directories and the repository itself.

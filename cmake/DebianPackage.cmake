@@ -1,6 +1,12 @@
 # The Debian package of the game: `cpack -G DEB` in a build directory, or
-# `cmake --build <dir> --target package`. It installs under /usr, so the
-# game lands in /usr/lib/tanglewick with /usr/bin/tanglewick leading there.
+# `cmake --build <dir> --target package`, in a build configured for it:
+#   cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release \
+#     -DCMAKE_INSTALL_PREFIX=/usr -DTANGLEWICK_GAMES_LAYOUT=ON
+# It installs under /usr as Debian's games do: the game and its word files in
+# /usr/lib/games/tanglewick, with /usr/games/tanglewick leading there and the
+# menu entry naming /usr/games/tanglewick. A build configured otherwise would
+# make a package with the wrong paths, so cpack refuses it
+# (cmake/CPackProjectConfig.cmake).
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tanglewick)
@@ -31,6 +37,14 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 # fonts the window is laid out with are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+
+# What cpack checks before it makes the Debian package, that this build
+# installs in the games layout under /usr, and the program it strips of its
+# .comment section (cmake/CPackProjectConfig.cmake).
+set(CPACK_TANGLEWICK_GAMES_LAYOUT ${TANGLEWICK_GAMES_LAYOUT})
+set(CPACK_TANGLEWICK_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_TANGLEWICK_PROGRAM ${TANGLEWICK_INSTALL_PROGRAMDIR}/tanglewick)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
 
 # A source archive leaves out build directories and the repository itself.
 set(CPACK_SOURCE_GENERATOR TGZ)

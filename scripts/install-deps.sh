@@ -5,9 +5,11 @@
 #   test           that, and what the tests need: an X server and a window
 #                  manager for the end-to-end tests, valgrind, clang with
 #                  libFuzzer for the fuzzer, Google Benchmark for the
-#                  benchmarks, the Debian packaging tools and desktop-file and
-#                  AppStream validators for the package check, and what the
-#                  screen-reader test needs
+#                  benchmarks, for the package check the Debian packaging
+#                  tools, lintian, the desktop-file and AppStream validators,
+#                  a reader of machine-readable copyright files
+#                  (python3-debian) and man with groff for the manual page,
+#                  and what the screen-reader test needs
 #   screen-reader  what the screen-reader test needs alone: an X server, a
 #                  window manager, the accessibility bus, Orca, and the AT-SPI
 #                  bindings for Python
@@ -18,7 +20,7 @@ screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-cor
 case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev
-    libx11-dev dpkg-dev desktop-file-utils appstream file) ;;
+    libx11-dev dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
 esac
 

@@ -1,0 +1,41 @@
+# Where the game installs under its prefix.
+#
+# The game finds its word files beside its own executable, so both live in a
+# directory of their own, and a launcher, a relative symbolic link, leads
+# there. Two layouts:
+#
+# - by hand (the default): the launcher in bin/, the game and its word files
+#   in lib/tanglewick/ under every prefix (not CMAKE_INSTALL_LIBDIR, which
+#   would become lib/x86_64-linux-gnu or lib64 on some systems); the menu
+#   entry runs the launcher through the PATH;
+# - as Debian's games packages lay out (TANGLEWICK_GAMES_LAYOUT, which the
+#   Debian package is built with): the launcher in games/, the game and its
+#   word files in lib/games/tanglewick/; the menu entry runs the launcher by
+#   its full path, since /usr/games is not on every PATH (root's, for one).
+#
+# TANGLEWICK_INSTALL_LAUNCHERDIR and TANGLEWICK_INSTALL_PROGRAMDIR are
+# relative to the prefix; TANGLEWICK_DESKTOP_EXEC is the menu entry's Exec=.
+
+# Earlier builds had the game's directory as a setting of its own; the
+# layout chooses it now.
+if(DEFINED CACHE{TANGLEWICK_INSTALL_PROGRAMDIR})
+  if(NOT "$CACHE{TANGLEWICK_INSTALL_PROGRAMDIR}" STREQUAL "lib/tanglewick")
+    message(WARNING "TANGLEWICK_INSTALL_PROGRAMDIR ($CACHE{TANGLEWICK_INSTALL_PROGRAMDIR}) is no longer "
+      "a setting and is ignored: the game goes to lib/tanglewick, or to lib/games/tanglewick "
+      "with TANGLEWICK_GAMES_LAYOUT=ON.")
+  endif()
+  unset(TANGLEWICK_INSTALL_PROGRAMDIR CACHE)
+endif()
+
+option(TANGLEWICK_GAMES_LAYOUT
+  "Install as Debian's games packages do: games/tanglewick leading to lib/games/tanglewick/" OFF)
+
+if(TANGLEWICK_GAMES_LAYOUT)
+  set(TANGLEWICK_INSTALL_LAUNCHERDIR games)
+  set(TANGLEWICK_INSTALL_PROGRAMDIR lib/games/tanglewick)
+  set(TANGLEWICK_DESKTOP_EXEC ${CMAKE_INSTALL_PREFIX}/${TANGLEWICK_INSTALL_LAUNCHERDIR}/tanglewick)
+else()
+  set(TANGLEWICK_INSTALL_LAUNCHERDIR ${CMAKE_INSTALL_BINDIR})
+  set(TANGLEWICK_INSTALL_PROGRAMDIR lib/tanglewick)
+  set(TANGLEWICK_DESKTOP_EXEC tanglewick)
+endif()

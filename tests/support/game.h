@@ -1,0 +1,113 @@
+#ifndef TANGLEWICK_TESTS_GAME_H
+#define TANGLEWICK_TESTS_GAME_H
+
+// The game's window over word files the test writes and the host's
+// stand-ins, with what the window shows and holds as one line of text.
+
+#include "closing.h"
+#include "fakehost.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+// The window-level state no control shows (controls are found by name).
+class Form1Probe
+{
+public:
+    explicit Form1Probe(Form1 &form)
+        : form(form)
+    { }
+    std::int16_t &TypedCount() { return form.TypedCount; }
+    QString held() const
+    {
+        return QStringLiteral("WordFile=%1 WordCount=%2 PickIndex=%3 StartTime=%4 EndTime=%5")
+            .arg(form.WordFile)
+            .arg(form.WordCount)
+            .arg(form.PickIndex)
+            .arg(platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
+    }
+    void setWindowGeometry(closing::WindowGeometry *geometry) { form.m_geometry = geometry; }
+    Form1 &form;
+};
+
+// A window that moves and sizes as asked, on a screen of the given width.
+struct FakeWindow final : closing::WindowGeometry
+{
+    float top() const override { return m_top; }
+    float left() const override { return m_left; }
+    float width() const override { return m_width; }
+    float height() const override { return m_height; }
+    void setTop(float twips) override { m_top = twips; }
+    void setLeft(float twips) override { m_left = twips; }
+    void setWidth(float twips) override { m_width = twips; }
+    void setHeight(float twips) override { m_height = twips; }
+    float screenWidth() const override { return screen; }
+    float m_top = 1000, m_left = 2000, m_width = 10560, m_height = 4575, screen = 15360;
+};
+
+struct Game
+{
+    Game() // a word file a length, TRIANGLE first
+    {
+        const char *words[]
+            = {"triangle\r\nintegral\r\nabhorred", "abandoned", "abbreviate", "battlefield", "accidentally"};
+        for (int length = 8; length <= 12; ++length)
+            write(QStringLiteral("Words%1.Txt").arg(length), words[length - 8]);
+    }
+    template<typename Control = QLineEdit> Control *get(const QString &name) const
+    {
+        return form.findChild<Control *>(name);
+    }
+    QString text(const char *name) const { return get(QLatin1String(name))->text(); }
+    // A row of tiles (1 or 2), "." for an empty tile.
+    QString tiles(int row) const
+    {
+        QString text;
+        for (int i = 1; i <= 12; ++i)
+            text += get<QLabel>(QStringLiteral("Label%1_%2").arg(row).arg(i))->text().leftJustified(1, u'.');
+        return text;
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void write(const QString &name, const QByteArray &content) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write a test word file");
+    }
+    // The fields that differ from the start: box=, you= (the typed-letter
+    // tiles), typed=, words=, wrong=, score=, verdict=, focus=, len= (the
+    // guess length), answer=, end= (the end of the program).
+    QString state()
+    {
+        const auto *guess = get(QStringLiteral("GuessWord"));
+        const bool incorrect = get(QStringLiteral("Text1"))->isVisible(),
+                   correct = get(QStringLiteral("Text3"))->isVisible();
+        const QWidget *focus = QApplication::focusWidget();
+        const QStringList fields{"box=" + guess->text() + (guess->isHidden() ? "(hidden)" : ""), "you=" + tiles(2),
+            "typed=" + QString::number(ui.TypedCount()), "words=" + text("Cword"), "wrong=" + text("InCor"),
+            "score=" + text("Text2"),
+            "verdict="
+                + QString::fromLatin1(incorrect ? (correct ? "both" : "incorrect") : (correct ? "correct" : "none")),
+            "focus=" + (focus ? focus->objectName() : "-"), "len=" + QString::number(guess->maxLength()),
+            "answer=" + text("PickWord"),
+            "end=" + (fake.programEnd.status ? QString::number(*fake.programEnd.status) : "-")};
+        static const QStringList start = QStringLiteral("box= you=............ typed=0 words=1 wrong=0 score=0 "
+                                                        "verdict=none focus=GuessWord len=8 answer=TRIANGLE end=-")
+                                             .split(u' ');
+        QStringList changed;
+        std::copy_if(fields.cbegin(), fields.cend(), std::back_inserter(changed),
+            [](const QString &field) { return !start.contains(field); });
+        return changed.join(u' ');
+    }
+
+    QTemporaryDir dir;
+    FakeHost fake{dir.path()};
+    Form1 form{fake.host};
+    Form1Probe ui{form};
+};
+
+#endif

@@ -13,76 +13,57 @@
 #include <functional>
 #include <optional>
 
-struct ShownMessage
-{
-    QString text;
-    QString title;
+struct ShownMessage {
+    QString text, title;
     platform::MessageStyle style;
+    friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
 };
 
-class RecordingMessageBox final : public platform::MessageBox
-{
-public:
-    void show(const QString &text, const QString &title, platform::MessageStyle style) override
-    {
+struct RecordingMessageBox final : platform::MessageBox {
+    void show(const QString &text, const QString &title, platform::MessageStyle style) override {
         shown.append({text, title, style});
         if (whileShown)
-            whileShown();
+            whileShown(); // as if time passed before the player dismissed the box
     }
     QList<ShownMessage> shown;
-    // Runs while the box is up, as if time passed before the player
-    // dismissed it.
     std::function<void()> whileShown;
 };
 
-// Records the end and unwinds, as the real end of the program would stop
-// every further step.
-class ObservedEnd final : public platform::ProgramEnd
-{
-public:
-    void end(platform::ExitStatus status) override
-    {
+// Records the end and unwinds, as the real end of the program stops every further step.
+struct ObservedEnd final : platform::ProgramEnd {
+    void end(platform::ExitStatus status) override {
         this->status = status;
         throw platform::ProgramEnded{status};
     }
     std::optional<platform::ExitStatus> status;
 };
 
-class FixedClock final : public platform::Clock
-{
-public:
+struct FixedClock final : platform::Clock {
+    explicit FixedClock(std::int64_t msecs = 12 * 3600 * 1000) : msecs(msecs) { }
     std::int64_t msecsSinceMidnight() const override { return msecs; }
-    std::int64_t msecs = 12 * 3600 * 1000;
+    std::int64_t msecs;
 };
 
-// Hands out queued values, then repeats the last one; logs every reseed.
-class ScriptedRandom final : public platform::RandomSource
-{
-public:
-    float next() override
-    {
+// Hands out the queued values, then repeats the last one; counts the draws and logs every reseed.
+struct ScriptedRandom final : platform::RandomSource {
+    float next() override {
         ++draws;
-        if (values.empty())
-            return last;
-        last = values.front();
-        values.pop_front();
+        if (!values.empty()) {
+            last = values.front();
+            values.pop_front();
+        }
         return last;
     }
     void reseed(double seed) override { reseeds.append(seed); }
     void reseedFromTimer() override { ++timerReseeds; }
-
     std::deque<float> values;
     float last = 0.0f;
-    int draws = 0;
-    int timerReseeds = 0;
+    int draws = 0, timerReseeds = 0;
     QList<double> reseeds;
 };
 
-struct FakeHost
-{
-    explicit FakeHost(const QString &directory = QString())
-        : host{messageBox, programEnd, clock, random, directory}
-    { }
+struct FakeHost {
+    explicit FakeHost(const QString &directory = {}) : host{messageBox, programEnd, clock, random, directory} { }
     RecordingMessageBox messageBox;
     ObservedEnd programEnd;
     FixedClock clock;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program's options, with no display at all: --help and --version
-# answer and end, a usage error ends with status 64 and the usage on standard
-# error, and none of them needs the window system (without a display the
-# game window could not even be tried, and the program would abort).
+# answer on standard output and end with status 0, a usage error ends with
+# status 64 and the problem and the usage on standard error, and none of them
+# needs the window system (without a display the game window could not even
+# be tried, and the program would abort).
 # Usage: options.sh GAME_EXECUTABLE
 set -uo pipefail
 game=$1
@@ -11,40 +12,28 @@ trap 'rm -rf "$work"' EXIT
 passed=0
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Whether the file is empty for an empty pattern, else holds a match of it.
-printed() { # FILE PATTERN
-  if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -Eqz -- "$2" "$1"; fi
-}
-# Runs the game with the arguments given, with no display, and checks its
-# exit status and what it printed on each stream.
+# Runs the game with the arguments given and no display, and checks its exit
+# status, and that each stream is empty (for an empty pattern) or as a whole
+# matches the Perl regular expression given for it.
 expect() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
-  local status=$1 out=$2 err=$3
-  shift 3
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" >"$work/out" 2>"$work/err"
-  local got=$?
-  [ "$got" = "$status" ] || fail "tanglewick $* ended with status $got, not $status: $(cat "$work/err")"
-  printed "$work/out" "$out" || fail "tanglewick $* printed on standard output: $(cat "$work/out")"
-  printed "$work/err" "$err" || fail "tanglewick $* printed on standard error: $(cat "$work/err")"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "${@:4}" >"$work/1" 2>"$work/2"
+  local status=$? fd pattern
+  [ "$status" = "$1" ] || fail "tanglewick ${*:4} ended with status $status, not $1: $(cat "$work/2")"
+  for fd in 1 2; do
+    pattern=${@:fd+1:1}
+    if [ -z "$pattern" ]; then [ ! -s "$work/$fd" ]; else grep -Pqz -- "\A$pattern\z" "$work/$fd"; fi ||
+      fail "tanglewick ${*:4} printed on file descriptor $fd: $(cat "$work/$fd")"
+  done
   passed=$((passed + 1))
 }
 
-usage='^Usage: tanglewick \[OPTION\]
-.*  -h, --help .*  -v, --version .*
-$'
-expect 0 '^Tanglewick 1\.00\.0001
-$' '' --version
-expect 0 '^Tanglewick 1\.00\.0001
-$' '' -v
-expect 0 "$usage" '' --help
-expect 0 "$usage" '' -h
+version='Tanglewick 1\.00\.0001\n'
+usage='Usage: tanglewick \[OPTION\]\n(.*\n)*  -h, --help .*\n  -v, --version .*\n(.*\n)*'
+for option in --version -v; do expect 0 "$version" '' "$option"; done
+for option in --help -h; do expect 0 "$usage" '' "$option"; done
 # Qt's own options pass on to Qt.
-expect 0 '^Tanglewick 1\.00\.0001
-$' '' -style fusion -reverse --version
-expect 64 '' "^tanglewick: unknown option 'bogus'
-
-${usage#^}" --bogus
-expect 64 '' "^tanglewick: unexpected argument 'Words8\.Txt'
-" Words8.Txt
-expect 64 '' "^tanglewick: missing value after '-style'
-" -style
+expect 0 "$version" '' -style fusion -reverse --version
+expect 64 '' "tanglewick: unknown option 'bogus'\n\n$usage" --bogus
+expect 64 '' "tanglewick: unexpected argument 'Words8\.Txt'\n\n$usage" Words8.Txt
+expect 64 '' "tanglewick: missing value after '-style'\n\n$usage" -style
 echo "$passed passed, 0 failed"

@@ -1,117 +1,59 @@
 #!/usr/bin/env bash
 # Runs the real game under Xvfb with a window manager, as a player would:
-# - checks the window opens centred on the screen, its frame included;
+# - checks the window opens centred on the screen, its frame included (to
+#   within a pixel);
 # - closes the window through the window manager's close request, dismisses
 #   the summary and checks the program ends with status 0 after the closing
-#   animation;
+#   animation, within 10 s;
 # - starts it without Words8.Txt and checks the missing-file report ends it
-#   with its own status, without a summary.
+#   with status 2, without a game window.
+# Skips (status 77) when a tool it needs is not installed.
 # Usage: play_under_x11.sh GAME_EXECUTABLE WORD_FILE_DIR
 set -uo pipefail
-game=$1
-data=$2
+. "$(dirname "$0")/../../scripts/lib/x11test.sh"
+absent=$(missing Xvfb openbox wmctrl xdotool xwininfo xprop)
+[ -z "$absent" ] || { echo "SKIP: not installed: $absent"; exit 77; }
+start_x11
+cp "$1" "$2"/Words*.Txt "$work/"
 
-for tool in Xvfb openbox wmctrl xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-cp "$game" "$work/tanglewick"
-cp "$data"/Words*.Txt "$work/"
-
-. "$(dirname "$0")/../../scripts/lib/xserver.sh"
-start_xvfb "$work"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
-
-# Waits up to 20 s for a visible window whose title matches, and prints its
-# id. (xdotool's own --sync gives up when a window vanishes while it looks.)
-await_window() {
-  local id
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-}
-
-# Starts the game; its exit status lands in $work/status.
-start_game() {
-  rm -f "$work/status"
-  ( "$work/tanglewick"; echo $? > "$work/status" ) &
-  pids+=($!)
-}
-
-# Waits up to 10 s for the game to end and prints its exit status.
-await_exit() {
-  for _ in $(seq 200); do
-    [ -s "$work/status" ] && break
-    sleep 0.05
-  done
-  if [ -s "$work/status" ]; then cat "$work/status"; else pkill -f "$work/tanglewick"; echo timeout; fi
-}
-
-press_return_in() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1
-  xdotool key --clearmodifiers Return
-}
-
-# The window's outer rectangle, frame included: "left top width height".
-# (xwininfo, as xdotool's own geometry counts the frame in twice.)
-outer_geometry() {
-  local x y w h fl fr ft fb
-  x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-  w=$(xwininfo -id "$1" | sed -n 's/^ *Width: *//p')
-  h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
-  IFS=, read -r fl fr ft fb <<< "$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')"
-  echo "$((x - fl)) $((y - ft)) $((w + fl + fr)) $((h + ft + fb))"
+start_game() { "$work/tanglewick" & game=$! && pids+=($game); }
+press_return_in() { timeout 10 xdotool windowactivate --sync "$1" key --clearmodifiers Return; }
+# Waits up to 10 s for the game to end and checks its exit status is $1.
+expect_exit() {
+  await 100 gone "$game" || fail "the game did not end within 10 s"
+  wait "$game"
+  local status=$?
+  [ "$status" = "$1" ] || fail "the game ended with status $status, not $1"
 }
 
 echo "== the window opens centred, frame included"
 start_game
-main=$(await_window '^ +Tanglewick$')
-[ -n "$main" ] || fail "the game window did not appear"
+main=$(await 200 window_named '^ +Tanglewick$') || fail "the game window did not appear"
 sleep 0.5
-read -r left top width height <<< "$(outer_geometry "$main")"
-read -r screen_width screen_height <<< "$(xdotool getdisplaygeometry)"
-echo "outer window ${width}x${height} at ${left},${top} on a ${screen_width}x${screen_height} screen"
-# Twice the centre's offset, so that odd sizes need no fractions.
-dx=$((2 * left + width - screen_width)); dy=$((2 * top + height - screen_height))
-(( ${dx#-} <= 1 && ${dy#-} <= 1 )) || fail "the window is not centred: its centre is off by $dx/2, $dy/2 pixels"
+# Twice the offset of the window's outer centre from the screen's, so that odd
+# sizes need no fractions. (xwininfo, as xdotool's geometry counts the frame
+# in twice.)
+read -r dx dy < <({ xwininfo -id "$main"; xprop -id "$main" _NET_FRAME_EXTENTS; xwininfo -root; } | awk -F '[:=,] *' '
+  /Absolute upper-left X/ { x[++n] = $2 } /Absolute upper-left Y/ { y[n] = $2 }
+  /^ *Width/ { w[n] = $2 } /^ *Height/ { h[n] = $2 } /^_NET_FRAME_EXTENTS/ { l = $2; r = $3; t = $4; b = $5 }
+  END { print 2 * (x[1] - l) + w[1] + l + r - w[2], 2 * (y[1] - t) + h[1] + t + b - h[2] }')
+echo "the outer window's centre is off by $dx/2, $dy/2 pixels"
+((${dx#-} <= 1 && ${dy#-} <= 1)) || fail "the window is not centred"
 
-echo "== close through the window manager"
+echo "== close through the window manager: the summary, then the end"
 wmctrl -i -c "$main"
-summary=$(await_window '^Tanglewick$')
-[ -n "$summary" ] || fail "no summary after the close request"
-started=$(date +%s.%N)
+summary=$(await 200 window_named '^Tanglewick$') || fail "no summary after the close request"
+started=${EPOCHREALTIME//[!0-9]/}
 press_return_in "$summary"
-status=$(await_exit)
-elapsed=$(echo "$(date +%s.%N) - $started" | bc)
-echo "closing animation and exit took ${elapsed}s"
-[ "$status" = 0 ] || fail "exit status after closing was $status, not 0"
-(( $(echo "$elapsed < 10" | bc) )) || fail "closing took ${elapsed}s"
+expect_exit 0
+took=$((${EPOCHREALTIME//[!0-9]/} - started))
+printf 'closing animation and exit took %d.%06d s\n' $((took / 1000000)) $((took % 1000000))
 
-echo "== missing word file"
+echo "== missing word file: the report, no game window, status 2"
 rm "$work/Words8.Txt"
 start_game
-report=$(await_window '^Error$')
-[ -n "$report" ] || fail "no missing-file report"
-if xdotool search --onlyvisible --name '^ +Tanglewick$' >/dev/null 2>&1; then
-  fail "the game window was shown although its word file is missing"
-fi
+report=$(await 200 window_named '^Error$') || fail "no missing-file report"
+! window_named '^ +Tanglewick$' >/dev/null || fail "the game window was shown although its word file is missing"
 press_return_in "$report"
-status=$(await_exit)
-[ "$status" = 2 ] || fail "exit status after the missing-file report was $status, not 2"
-
+expect_exit 2
 echo "3 passed, 0 failed"

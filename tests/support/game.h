@@ -4,7 +4,6 @@
 // The game's window over word files the test writes and the host's
 // stand-ins, with what the window shows and holds as one line of text.
 
-#include "closing.h"
 #include "fakehost.h"
 #include "form1.h"
 
@@ -30,23 +29,7 @@ public:
             .arg(form.PickIndex)
             .arg(platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
     }
-    void setWindowGeometry(closing::WindowGeometry *geometry) { form.m_geometry = geometry; }
     Form1 &form;
-};
-
-// A window that moves and sizes as asked, on a screen of the given width.
-struct FakeWindow final : closing::WindowGeometry
-{
-    float top() const override { return m_top; }
-    float left() const override { return m_left; }
-    float width() const override { return m_width; }
-    float height() const override { return m_height; }
-    void setTop(float twips) override { m_top = twips; }
-    void setLeft(float twips) override { m_left = twips; }
-    void setWidth(float twips) override { m_width = twips; }
-    void setHeight(float twips) override { m_height = twips; }
-    float screenWidth() const override { return screen; }
-    float m_top = 1000, m_left = 2000, m_width = 10560, m_height = 4575, screen = 15360;
 };
 
 struct Game

@@ -5,7 +5,7 @@
 # sanitizer report: memory errors and undefined behaviour end the program at
 # once; leaks fail it at exit unless they lie wholly in a system library
 # listed in scripts/sanitizers/lsan.supp.
-# Usage: sanitize.sh [extra ctest arguments, e.g. -R tst_play]
+# Usage: sanitize.sh [extra ctest arguments, e.g. -R tst_logic]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build-asan

@@ -27,7 +27,8 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        // Ctrl+C with no current row asks for the text of no index at all.
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows)
             return {};
         return entries.at(index.row()).toString();
     }

@@ -13,14 +13,17 @@
 #include <functional>
 #include <optional>
 
-struct ShownMessage {
+struct ShownMessage
+{
     QString text, title;
     platform::MessageStyle style;
     friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
 };
 
-struct RecordingMessageBox final : platform::MessageBox {
-    void show(const QString &text, const QString &title, platform::MessageStyle style) override {
+struct RecordingMessageBox final : platform::MessageBox
+{
+    void show(const QString &text, const QString &title, platform::MessageStyle style) override
+    {
         shown.append({text, title, style});
         if (whileShown)
             whileShown(); // as if time passed before the player dismissed the box
@@ -30,23 +33,27 @@ struct RecordingMessageBox final : platform::MessageBox {
 };
 
 // Records the end and unwinds, as the real end of the program stops every further step.
-struct ObservedEnd final : platform::ProgramEnd {
-    void end(platform::ExitStatus status) override {
+struct ObservedEnd final : platform::ProgramEnd
+{
+    void end(platform::ExitStatus status) override
+    {
         this->status = status;
         throw platform::ProgramEnded{status};
     }
     std::optional<platform::ExitStatus> status;
 };
 
-struct FixedClock final : platform::Clock {
-    explicit FixedClock(std::int64_t msecs = 12 * 3600 * 1000) : msecs(msecs) { }
+struct FixedClock final : platform::Clock
+{
     std::int64_t msecsSinceMidnight() const override { return msecs; }
-    std::int64_t msecs;
+    std::int64_t msecs = 12 * 3600 * 1000; // noon
 };
 
 // Hands out the queued values, then repeats the last one; counts the draws and logs every reseed.
-struct ScriptedRandom final : platform::RandomSource {
-    float next() override {
+struct ScriptedRandom final : platform::RandomSource
+{
+    float next() override
+    {
         ++draws;
         if (!values.empty()) {
             last = values.front();
@@ -62,8 +69,11 @@ struct ScriptedRandom final : platform::RandomSource {
     QList<double> reseeds;
 };
 
-struct FakeHost {
-    explicit FakeHost(const QString &directory = {}) : host{messageBox, programEnd, clock, random, directory} { }
+struct FakeHost
+{
+    explicit FakeHost(const QString &directory = {})
+        : host{messageBox, programEnd, clock, random, directory}
+    { }
     RecordingMessageBox messageBox;
     ObservedEnd programEnd;
     FixedClock clock;

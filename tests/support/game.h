@@ -24,10 +24,8 @@ public:
     QString held() const
     {
         return QStringLiteral("WordFile=%1 WordCount=%2 PickIndex=%3 StartTime=%4 EndTime=%5")
-            .arg(form.WordFile)
-            .arg(form.WordCount)
-            .arg(form.PickIndex)
-            .arg(platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
+            .arg(form.WordFile, QString::number(form.WordCount), QString::number(form.PickIndex),
+                platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
     }
     Form1 &form;
 };
@@ -81,9 +79,8 @@ struct Game
         static const QStringList start = QStringLiteral("box= you=............ typed=0 words=1 wrong=0 score=0 "
                                                         "verdict=none focus=GuessWord len=8 answer=TRIANGLE end=-")
                                              .split(u' ');
-        QStringList changed;
-        std::copy_if(fields.cbegin(), fields.cend(), std::back_inserter(changed),
-            [](const QString &field) { return !start.contains(field); });
+        QStringList changed = fields;
+        changed.removeIf([](const QString &field) { return start.contains(field); });
         return changed.join(u' ');
     }
 

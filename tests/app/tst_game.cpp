@@ -8,6 +8,7 @@
 #include "game.h"
 #include "guess.h"
 
+#include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QMessageBox>
@@ -70,12 +71,11 @@ private slots:
     {
         const Table<QString, QString> row("script", "state");
         // clang-format off
-        row("start", "", "");
         row("eight letters fill the box and wait", "triangle", "box=TRIANGLE you=TRIANGLE.... typed=8");
         row("right guess typed in lower case", "triangle Enter", "box=TRIANGLE(hidden) you=TRIANGLE.... typed=8 score=1 verdict=correct focus=GetNewWord");
         row("a letter after a full guess judges it and starts anew", "abcdefghq", "box=Q wrong=1 verdict=incorrect");
         row("Backspace after a full guess judges it", "trianglx Backspace", "wrong=1 verdict=incorrect");
-        row("a digit is counted, not typed; arrows and Home not even counted", "tr5 Left Home", "box=TR you=TR.......... typed=3");
+        row("a digit is counted, not typed; arrows and Home move the caret uncounted", "tr5 Left Home i", "box=ITR you=TR.I........ typed=4");
         row("Enter on an empty box is wrong; a counted key hides the message", "Enter 5", "typed=1 wrong=1");
         row("seven letters and a digit complete the guess", "triangl5e", "box=E wrong=1 verdict=incorrect");
         row("Backspace takes back the last letter, if any", "Backspace tri Backspace", "box=TR you=TR.......... typed=2");
@@ -87,6 +87,7 @@ private slots:
         row("New Word after a right guess", "triangle Enter GetNewWord x", "box=X you=X........... typed=1 words=2 score=1");
         row("New Word after a wrong guess hides the message", "Enter GetNewWord", "words=2 wrong=1");
         row("Enter presses New Word when it has the focus", "triangle Enter Enter", "words=2 score=1");
+        row("the score box takes no typing", "Text2 9", "focus=Text2");
         row("Show Word reveals the answer and no key reaches the hidden box", "xyz ShowWord ShowWord a Enter", "box=XYZ(hidden) you=TRIANGLE.... typed=3 focus=ShowWord");
         row("Show Word shows the first twelve letters of a longer answer", "Set:PickWord=INTERNATIONALISATION ShowWord", "box=(hidden) you=INTERNATIONA focus=ShowWord answer=INTERNATIONALISATION");
         row("a length choice keeps the counters and the focus", "tri Enter abc Option12", "wrong=1 focus=Option12 len=12 answer=ACCIDENTALLY");
@@ -115,6 +116,7 @@ private slots:
         game.form.load();
         QCOMPARE(game.ui.held(),
             "WordFile=" + game.path(u"Words8.Txt"_s) + " WordCount=3 PickIndex=2 StartTime=09:30:15 EndTime=00:00:00");
+        QAbstractItemModelTester model(game.get<QAbstractItemView>(u"WordList"_s)->model());
         game.form.show(); // the list box asks for the rows it shows
         QAbstractItemModel *list = game.get<QAbstractItemView>(u"WordList"_s)->model();
         QTRY_COMPARE(QString::number(list->rowCount()) + list->index(0, 0).data().toString()
@@ -155,7 +157,6 @@ private slots:
         row("no playable word", "caf\xC3\xA9\r\n\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xBE\r\nwatermelons\r\n", "-");
         row("shorter words", "cat\r\nox\r\n", "CAT OX");
         row("longer words passed over", "internationalisation\r\nlemon\r\nwatermelons\r\n", "LEMON LEMON");
-        row("a 10 MB line then a word", QByteArray("abcdefghij").repeated(1024 * 1024) + "\r\nlemon\r\n", "LEMON LEMON");
         row("100,000 entries", "apple\r\n" + QByteArray("lemon\r\n").repeated(99998) + "mango\r\n", "APPLE MANGO");
         // clang-format on
     }
@@ -191,7 +192,8 @@ private slots:
         // While the summary is up, an hour passes and the player closes again.
         m_game->fake.messageBox.whileShown = [this] {
             m_game->fake.clock.msecs += 3600 * 1000;
-            m_game->form.close();
+            QCloseEvent again; // as the window manager sends it
+            QApplication::sendEvent(&m_game->form, &again);
         };
         m_game->form.close();
         const QString summary = closing::summaryText(platform::timeSerial(0, 2, 5), u"3"_s, u"1"_s, u"2"_s);
@@ -253,8 +255,8 @@ private slots:
             return image.pixelColor(spot * image.devicePixelRatio()).name();
         };
         // White tiles, blue frames with the window's grey inside, black rules, the grey window.
-        QCOMPARE(QStringList({at("Label2_12", 16, 16), at("Shape1_26", 0, 24), at("Shape1_15", 3, 24),
-                     at("Line1", 300, 0), at("Line2", 9, 0), at("Label6", 690, 0)}),
+        QCOMPARE(QStringList({at("Label2_12", 16, 16), at("Shape1_26", 24, 48), at("Shape1_15", 3, 24),
+                     at("Line1", 670, 0), at("Line2", 9, 0), at("Label6", 690, 0)}),
             u"#ffffff #0000c0 #c0c0c0 #000000 #000000 #c0c0c0"_s.split(u' '));
         // The congratulation is written in red.
         const QImage verdict

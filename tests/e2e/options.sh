@@ -28,7 +28,10 @@ expect() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
 }
 
 version='Tanglewick 1\.00\.0001\n'
-usage='Usage: tanglewick \[OPTION\]\n(.*\n)*  -h, --help .*\n  -v, --version .*\n(.*\n)*'
+# The whole usage: Qt's own options stay out of it.
+usage='Usage: tanglewick \[OPTION\]\nUnscramble the letters and guess the hidden word\.\n\nOptions:\n'
+usage+='  -h, --help +Show this help and exit\.\n  -v, --version +Show the version and exit\.\n\n'
+usage+='It also takes the standard options of Qt programs, such as -style\.\n'
 for option in --version -v; do expect 0 "$version" '' "$option"; done
 for option in --help -h; do expect 0 "$usage" '' "$option"; done
 # Qt's own options pass on to Qt.

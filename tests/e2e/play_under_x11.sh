@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real game under Xvfb with a window manager, as a player would:
 # - checks the window opens centred on the screen, its frame included (to
-#   within a pixel);
+#   within a pixel), at a size the player cannot change;
 # - closes the window through the window manager's close request, dismisses
 #   the summary and checks the program ends with status 0 after the closing
 #   animation, within 10 s;
@@ -39,6 +39,9 @@ read -r dx dy < <({ xwininfo -id "$main"; xprop -id "$main" _NET_FRAME_EXTENTS; 
   END { print 2 * (x[1] - l) + w[1] + l + r - w[2], 2 * (y[1] - t) + h[1] + t + b - h[2] }')
 echo "the outer window's centre is off by $dx/2, $dy/2 pixels"
 ((${dx#-} <= 1 && ${dy#-} <= 1)) || fail "the window is not centred"
+sizes=$(xprop -id "$main" WM_NORMAL_HINTS | sed -n 's/.* m\(in\|ax\)imum size: //p' | uniq)
+[ -n "$sizes" ] && [ "$(wc -l <<<"$sizes")" = 1 ] || fail "the window can be resized: ${sizes:-no least and most size}"
+echo "its least and most size are both $sizes"
 
 echo "== close through the window manager: the summary, then the end"
 wmctrl -i -c "$main"

@@ -17,9 +17,6 @@
 class Form1Probe
 {
 public:
-    explicit Form1Probe(Form1 &form)
-        : form(form)
-    { }
     std::int16_t &TypedCount() { return form.TypedCount; }
     QString held() const
     {

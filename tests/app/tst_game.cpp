@@ -12,8 +12,6 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -293,9 +291,9 @@ private slots:
             QCOMPARE_LE(qAbs(lines[n - 8] - m_game->get<QWidget>(u"Option%1"_s.arg(n))->geometry().center().y()), 3);
     }
 
-    // A storm of play, with the game's promises
-    // checked after every step. The seed is fixed, so every run plays the
-    // same storm; TANGLEWICK_SOAK_SEED plays another.
+    // A storm of play, with the game's promises checked after every step.
+    // The seed is fixed, so every run plays the same storm;
+    // TANGLEWICK_SOAK_SEED plays another.
     void stormOfPlay()
     {
         Game &game = *m_game;
@@ -313,8 +311,8 @@ private slots:
             {25, among(u"a b c d e f g h i j k l m n o p q r s t u v w x y z"_s)},
             {14, among(u"0 1 2 3 4 5 6 7 8 9 . , ; ' ! ? - / * Ctrl+A Ctrl+C Ctrl+H Ctrl+M Ctrl+V Ctrl+X Ctrl+Z"_s)},
             {23,
-                among(
-                    u"Enter Backspace Escape Tab Left Home Up Down GetNewWord ShowWord Option8 Option9 Option10 Option11 Option12 GuessWord"_s)},
+                among(u"Enter Backspace Escape Tab Left Home Up Down GetNewWord ShowWord "
+                      u"Option8 Option9 Option10 Option11 Option12 GuessWord"_s)},
             {3, [&] { return u"GuessWord "_s + game.text("PickWord").toLower() + u" Enter"_s; }}};
         for (int step = 0; step < 20000; ++step) {
             game.fake.random.last = std::uniform_real_distribution<float>(0, 1)(dice);

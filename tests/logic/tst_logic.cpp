@@ -12,13 +12,14 @@
 #include "sequentialfile.h"
 #include "wordfiles.h"
 
-#include <QFileInfo>
 #include <QRectF>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <deque>
+#include <memory>
 #include <new>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace platform;

@@ -20,14 +20,12 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow()) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
             // The paint that follows the window's first exposure; what is left
             // of it (the children, the flush) runs before the loop waits again.
             qApp->removeEventFilter(this);
-            connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [] {
-                std::_Exit(0);
-            });
+            connect(
+                QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [] { std::_Exit(0); });
         }
         return false;
     }

@@ -27,7 +27,7 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     , m_host(host)
 {
     setWindowTitle(QString(83, QLatin1Char(' ')) + QStringLiteral("Tanglewick"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(controls::windowIcon());
     setFixedSize(layout::toPixels(layout::ClientArea).size());
     paintBackground(this, LightGrey);
     const controls::Fonts fonts;

@@ -270,6 +270,14 @@ private slots:
             u"Liberation Mono 27 bold, Liberation Mono 13 bold, Liberation Mono 16 bold, Liberation Sans 13 bold, Liberation Sans 13 bold, Liberation Sans 16 bold, Liberation Sans 16 bold, "_s);
     }
 
+    // ... the game's own icon on the window, ...
+    void carriesTheGameIcon()
+    {
+        const QImage icon = m_game->form.windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
+        QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+            QImage(u":/icons/tanglewick-32.png"_s).convertToFormat(QImage::Format_ARGB32));
+    }
+
     // ... and the legend: five lines, each beside its round button.
     void legendBreaksIntoFiveLinesBesideTheButtons()
     {

@@ -56,6 +56,26 @@ QIcon windowIcon()
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
+QPalette designPalette(const QPalette &standard)
+{
+    QPalette palette = standard;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, LightGrey);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    // Every role marked as the window's own, so none is taken from the
+    // desktop's palette.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
+}
+
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -78,7 +98,6 @@ QLabel *tile(
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
     paintBackground(label, Qt::white);
-    setColour(label, QPalette::WindowText, Qt::black);
     return label;
 }
 
@@ -87,7 +106,7 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QF
     auto *label = place(new QLabel(text, parent), name);
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    paintBackground(label, LightGrey);
+    label->setAutoFillBackground(true);
     return label;
 }
 
@@ -105,7 +124,6 @@ QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, co
 QPushButton *greyButton(QWidget *parent, const char *name, const QString &text)
 {
     auto *button = place(new QPushButton(text, parent), name);
-    setColour(button, QPalette::Button, LightGrey);
     // Neither is the window's default button, but Enter presses the one
     // that has the focus.
     button->setAutoDefault(true);

@@ -38,6 +38,13 @@ struct Fonts
 
 QIcon windowIcon();
 
+// The window's own colours, whatever the desktop's colour scheme: the
+// style's standard light palette with the design's grey window and buttons
+// and black text, every role set in every state, so that nothing of the
+// desktop's palette shows through. The window sets it once; every control
+// inherits it, and keeps only the colours that differ from it.
+QPalette designPalette(const QPalette &standard);
+
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // An opaque background in the given colour.
 void paintBackground(QWidget *widget, const QColor &colour);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 
 using namespace controls;
 
@@ -29,7 +30,8 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     setWindowTitle(QString(83, QLatin1Char(' ')) + QStringLiteral("Tanglewick"));
     setWindowIcon(controls::windowIcon());
     setFixedSize(layout::toPixels(layout::ClientArea).size());
-    paintBackground(this, LightGrey);
+    setPalette(designPalette(style()->standardPalette()));
+    setAutoFillBackground(true);
     const controls::Fonts fonts;
     createDecorations(fonts);
     createControls(fonts);
@@ -71,11 +73,11 @@ void Form1::createDecorations(const Fonts &fonts)
                        layout::toPixels(layout::OptionStep), this),
         "Label5");
     Label5->setFont(fonts.legend);
-    paintBackground(Label5, LightGrey);
+    Label5->setAutoFillBackground(true);
     Label3 = caption(this, "Label3", QStringLiteral("Enter Your Guess Word :"), fonts.caption);
     Label4 = caption(this, "Label4", QStringLiteral("Total Scores :"), fonts.caption);
     Label6 = place(new QLabel(this), "Label6");
-    paintBackground(Label6, LightGrey);
+    Label6->setAutoFillBackground(true);
     Label6->setToolTip(QStringLiteral("Tanglewick \u00A9 2026 The Tanglewick developers. All rights reserved."));
 }
 

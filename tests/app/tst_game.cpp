@@ -278,6 +278,35 @@ private slots:
             QImage(u":/icons/tanglewick-32.png"_s).convertToFormat(QImage::Format_ARGB32));
     }
 
+    // ... its own colours under a dark desktop colour scheme, in every state, ...
+    void keepsItsColoursUnderADarkScheme()
+    {
+        const auto renders = [](Game &game) {
+            QList<QImage> shots;
+            for (const QString &script : {u""_s, u"tri"_s, u"Enter"_s, u"triangle Enter"_s, u"ShowWord"_s}) {
+                run(game, script);
+                shots << game.form.grab().toImage();
+            }
+            return shots;
+        };
+        QApplication::setCursorFlashTime(0); // a caret that does not blink
+        const QList<QImage> standard = renders(*m_game);
+        const QPalette light = QApplication::palette();
+        QPalette dark(Qt::white, QColor(49, 54, 59), Qt::gray, Qt::black, Qt::darkGray, Qt::white, Qt::white,
+            QColor(27, 30, 32), QColor(42, 46, 50));
+        dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+        QApplication::setPalette(dark);
+        Game game;
+        game.form.load();
+        game.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&game.form));
+        const QList<QImage> shots = renders(game);
+        QApplication::setPalette(light);
+        shots.back().save(qEnvironmentVariable("TANGLEWICK_TEST_OUTPUT", u"."_s) + u"/window-dark-scheme.png"_s);
+        for (qsizetype state = 0; state < shots.size(); ++state)
+            QVERIFY2(shots[state] == standard[state], qPrintable(u"state %1"_s.arg(state)));
+    }
+
     // ... and the legend: five lines, each beside its round button.
     void legendBreaksIntoFiveLinesBesideTheButtons()
     {

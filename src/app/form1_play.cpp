@@ -61,7 +61,7 @@ void Form1::showLetters(const ControlArray<QLabel> &row, const QString &text)
 void Form1::GuessWord_KeyPress(std::int16_t &KeyAscii)
 {
     try {
-        KeyAscii = static_cast<std::int16_t>(QChar(static_cast<char16_t>(KeyAscii)).toUpper().unicode());
+        KeyAscii = static_cast<std::int16_t>(play::typedCapital(static_cast<char16_t>(KeyAscii)));
         // A complete guess is judged by whatever key comes next.
         if (TypedCount == GuessWord->maxLength()) {
             CheckGuess();

@@ -4,6 +4,13 @@
 
 namespace play {
 
+char16_t typedCapital(char16_t typed)
+{
+    if (typed == u'\u0130') // a Turkish keyboard's I with Caps Lock
+        return u'I';
+    return QChar(typed).toUpper().unicode();
+}
+
 bool sameLetters(QStringView a, QStringView b)
 {
     return std::is_permutation(a.begin(), a.end(), b.begin(), b.end());

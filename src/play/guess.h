@@ -11,6 +11,11 @@
 
 namespace play {
 
+// The capital letter a typed character stands for: its upper case, where
+// the Turkish dotted capital I counts as I, as the dotless small i already
+// upper-cases to it. Other characters keep their upper case.
+char16_t typedCapital(char16_t typed);
+
 // Whether two texts are made of the same letters, in any order.
 bool sameLetters(QStringView a, QStringView b);
 

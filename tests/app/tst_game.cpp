@@ -41,8 +41,12 @@ void run(Game &game, const QString &script)
         else if (word.front().isUpper())
             QTest::keyClick(focus, QKeySequence(word)[0].key(), QKeySequence(word)[0].keyboardModifiers());
         else
-            for (const QChar c : word)
-                QTest::keyClick(focus, c.toLatin1());
+            for (const QChar c : word) {
+                if (c.unicode() < 0x80)
+                    QTest::keyClick(focus, c.toLatin1());
+                else // a key of another keyboard, known by its text alone
+                    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
     }
 }
 } // namespace
@@ -78,6 +82,7 @@ private slots:
         row("seven letters and a digit complete the guess", "triangl5e", "box=E wrong=1 verdict=incorrect");
         row("Backspace takes back the last letter, if any", "Backspace tri Backspace", "box=TR you=TR.......... typed=2");
         row("another word of the list with the same letters is right", "integral Enter", "box=INTEGRAL(hidden) you=INTEGRAL.... typed=8 score=1 verdict=correct focus=GetNewWord");
+        row("a Turkish capital \u0130 and dotless \u0131 are I; other letters are counted, not typed", "tr\u0130\u0131\u00e9", "box=TRII you=TRII........ typed=5");
         row("Escape, a sign past Z and Ctrl keys are counted, never obeyed", "tr Escape ~ Ctrl+V Ctrl+A Ctrl+Z", "box=TR you=TR.......... typed=7");
         row("Ctrl+H is Backspace, Ctrl+M Enter", "triangl Ctrl+H le Ctrl+M", "box=TRIANGLE(hidden) you=TRIANGLE.... typed=8 score=1 verdict=correct focus=GetNewWord");
         row("a count past the tiles starts again at the first", "Count=12 a", "box=A typed=1");

@@ -11,6 +11,7 @@
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
@@ -265,14 +266,22 @@ private slots:
         const QImage verdict
             = m_game->get<QWidget>(u"Text3"_s)->grab().toImage().convertToFormat(QImage::Format_Indexed8);
         QVERIFY(verdict.colorTable().contains(qRgb(255, 0, 0)));
-        // Where Courier New and MS Sans Serif are absent, as here, their metric-compatible stand-ins draw.
+        // Courier New and MS Sans Serif where they are installed, else their metric-compatible stand-ins.
+        const auto firstInstalled = [](const QStringList &faces) {
+            for (const QString &face : faces)
+                if (QFontDatabase::families().contains(face, Qt::CaseInsensitive))
+                    return face;
+            return QString();
+        };
+        const QString fixed = firstInstalled({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s}),
+                      sans = firstInstalled({u"MS Sans Serif"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s});
         QString faces;
         for (const char *name : {"Label2_12", "Label5", "GuessWord", "Label4", "Text3", "GetNewWord", "Text2"}) {
             const QFontInfo font(m_game->get<QWidget>(QLatin1String(name))->font());
             faces += u"%1 %2 %3, "_s.arg(font.family()).arg(font.pixelSize()).arg(font.bold() ? "bold" : "light");
         }
         QCOMPARE(faces,
-            u"Liberation Mono 27 bold, Liberation Mono 13 bold, Liberation Mono 16 bold, Liberation Sans 13 bold, Liberation Sans 13 bold, Liberation Sans 16 bold, Liberation Sans 16 bold, "_s);
+            u"%1 27 bold, %1 13 bold, %1 16 bold, %2 13 bold, %2 13 bold, %2 16 bold, %2 16 bold, "_s.arg(fixed, sans));
     }
 
     // ... the game's own icon on the window, ...

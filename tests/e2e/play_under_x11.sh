@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real game under Xvfb with a window manager, as a player would:
 # - checks the window opens centred on the screen, its frame included (to
-#   within a pixel), at a size the player cannot change;
+#   within a pixel), at a size the player cannot change, with the game's
+#   own 32-pixel icon;
 # - closes the window through the window manager's close request, dismisses
 #   the summary and checks the program ends with status 0 after the closing
 #   animation, within 10 s;
@@ -42,6 +43,8 @@ echo "the outer window's centre is off by $dx/2, $dy/2 pixels"
 sizes=$(xprop -id "$main" WM_NORMAL_HINTS | sed -n 's/.* m\(in\|ax\)imum size: //p' | uniq)
 [ -n "$sizes" ] && [ "$(wc -l <<<"$sizes")" = 1 ] || fail "the window can be resized: ${sizes:-no least and most size}"
 echo "its least and most size are both $sizes"
+icon=$(xprop -id "$main" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]* x [0-9]*\)).*/\1/p' | paste -sd ' ')
+[ "$icon" = "32 x 32" ] || fail "the window's own icons are '${icon:-none}', not the game's 32 x 32 one"
 
 echo "== close through the window manager: the summary, then the end"
 wmctrl -i -c "$main"

@@ -64,8 +64,10 @@ int animateAway(WindowGeometry &window)
         attempt([&] { window.setLeft(window.left() + Step); });
         attempt([&] { window.setWidth(window.width() - 2 * Step); });
         attempt([&] { window.setHeight(window.height() - 2 * Step); });
-        window.showPass();
+        const bool goOn = window.showPass();
         ++passes;
+        if (!goOn)
+            break;
 
         float top = 0;
         float screenWidth = 0;

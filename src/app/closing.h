@@ -8,7 +8,15 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace closing {
+
+// Closing ends within half a second of the summary: the animation stops
+// once it has run its time, and the program ends at the latest a little
+// after, even if the window server holds the game up in mid-pass.
+inline constexpr std::chrono::milliseconds AnimationTime{350};
+inline constexpr std::chrono::milliseconds ClosingTime{400};
 
 // The time played from the start and end times of day. A game that ran
 // across midnight counts on past it instead of going negative.
@@ -33,8 +41,9 @@ public:
     virtual void setWidth(float twips) = 0;
     virtual void setHeight(float twips) = 0;
     virtual float screenWidth() const = 0;
-    // Called after each pass, so the platform can show it.
-    virtual void showPass() { }
+    // Called after each pass, so the platform can show it. False when the
+    // animation should go no further: its time is up.
+    virtual bool showPass() { return true; }
 };
 
 // The passes the animation makes when every move succeeds: the smallest
@@ -44,9 +53,9 @@ int passesToLeave(float top, float screenWidth);
 // Shrinks the window about its centre and slides it towards the lower
 // right, 30 twips a pass, until its top edge passes the screen's width.
 // Every failing step is skipped. It also stops when a pass no longer moves
-// the window (a platform that keeps windows on screen), and after the
-// passes its starting top calls for, so it always ends. Gives the passes
-// made.
+// the window (a platform that keeps windows on screen), when the platform
+// calls time on it, and after the passes its starting top calls for, so it
+// always ends. Gives the passes made.
 int animateAway(WindowGeometry &window);
 
 } // namespace closing

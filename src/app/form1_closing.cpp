@@ -18,6 +18,7 @@ void Form1::Form_Unload(std::int16_t &Cancel)
     PlayTime = closing::playTime(StartTime, EndTime);
     m_host.messageBox.show(closing::summaryText(PlayTime, Cword->text(), InCor->text(), Text2->text()),
         QStringLiteral("Tanglewick"), platform::InformationOk);
+    m_host.programEnd.endWithin(closing::ClosingTime, platform::NormalExit);
     closing::animateAway(windowGeometry());
     m_host.programEnd.end(platform::NormalExit);
 }

@@ -25,8 +25,9 @@ int toPixels(float twips)
 }
 } // namespace
 
-QtWindowGeometry::QtWindowGeometry(QWidget *window)
+QtWindowGeometry::QtWindowGeometry(QWidget *window, std::chrono::milliseconds time)
     : m_window(window)
+    , m_deadline(time)
     , m_outer(window->frameGeometry())
 {
     const QRect client = window->geometry();
@@ -90,8 +91,9 @@ float QtWindowGeometry::screenWidth() const
 
 // Shows the pass on screen. Paints and window-system replies are taken;
 // the player's keys and clicks are not.
-void QtWindowGeometry::showPass()
+bool QtWindowGeometry::showPass()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QGuiApplication::sync();
+    return !m_deadline.hasExpired();
 }

@@ -3,6 +3,7 @@
 
 #include "closing.h"
 
+#include <QDeadlineTimer>
 #include <QMargins>
 #include <QRect>
 
@@ -14,10 +15,14 @@ class QWidget;
 // The window manager carries out moves and resizes asynchronously, and its
 // replies arrive late and out of step; so the geometry last set is kept
 // here and read back, rather than the window's reported one.
+//
+// The animation has its time, counted from when this is made: a window
+// manager that composites every resize of the window can take seconds over
+// the passes.
 class QtWindowGeometry final : public closing::WindowGeometry
 {
 public:
-    explicit QtWindowGeometry(QWidget *window);
+    explicit QtWindowGeometry(QWidget *window, std::chrono::milliseconds time = closing::AnimationTime);
 
     float top() const override;
     float left() const override;
@@ -28,10 +33,11 @@ public:
     void setWidth(float twips) override;
     void setHeight(float twips) override;
     float screenWidth() const override;
-    void showPass() override;
+    bool showPass() override;
 
 private:
     QWidget *m_window;
+    QDeadlineTimer m_deadline;
     QRect m_outer; // pixels
     QMargins m_frame; // the frame around the client area, pixels
 };

@@ -1,6 +1,8 @@
 #ifndef TANGLEWICK_PLATFORM_PROGRAMEND_H
 #define TANGLEWICK_PLATFORM_PROGRAMEND_H
 
+#include <chrono>
+
 namespace platform {
 
 enum ExitStatus : int {
@@ -24,12 +26,16 @@ class ProgramEnd
 public:
     virtual ~ProgramEnd() = default;
     virtual void end(ExitStatus status) = 0;
+    // Ends the program with the status once the time has passed, whatever
+    // the game is doing or waiting on then, unless it has ended before.
+    virtual void endWithin(std::chrono::milliseconds time, ExitStatus status) = 0;
 };
 
 class ProcessExit final : public ProgramEnd
 {
 public:
     void end(ExitStatus status) override;
+    void endWithin(std::chrono::milliseconds time, ExitStatus status) override;
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "datatable.h"
 #include "game.h"
 #include "guess.h"
+#include "windowgeometry.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
@@ -21,6 +22,7 @@
 #include <random>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 namespace {
 // Plays a script of words: a control's name clicks it (GetNewWord, Option12,
@@ -204,8 +206,17 @@ private slots:
         QCOMPARE(
             m_game->fake.messageBox.shown, QList<ShownMessage>({{summary, u"Tanglewick"_s, platform::InformationOk}}));
         QCOMPARE(m_game->ui.held().section(u' ', -1), u"EndTime=12:02:05"_s);
-        // The window slid away until its top passed the screen's width.
+        // The window slid away until its top passed the screen's width, and
+        // the program was to end within half a second, whatever held it up.
         QVERIFY(m_game->form.y() > m_game->form.screen()->geometry().width());
+        QCOMPARE_LE(m_game->fake.programEnd.deadline.value_or(1h), 400ms);
+        QCOMPARE(m_game->fake.programEnd.deadlineStatus, platform::NormalExit);
+    }
+
+    void closingAnimationHasItsTime()
+    {
+        QtWindowGeometry noTime(&m_game->form, 0ms);
+        QCOMPARE(closing::animateAway(noTime), 1);
     }
 
     void messageBoxShowsItsIcon()

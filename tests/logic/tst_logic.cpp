@@ -38,7 +38,7 @@ int errorOf(const std::function<void()> &step)
 // The window of an animateAway() row: a 4000-twip square 2000 twips from the
 // left. Its platform refuses widths below a minimum and raises heights to it,
 // may keep the window on the screen, and fails to read the top edge from a
-// given position on.
+// given position on; its time is up after a given number of passes.
 struct FakeWindow final : closing::WindowGeometry
 {
     float top() const override { return r.top() < failsFrom ? r.top() : (raise(DeviceIOError), 0); }
@@ -50,10 +50,11 @@ struct FakeWindow final : closing::WindowGeometry
     void setWidth(float w) override { r.setWidth(w < minimum ? (raise(Overflow), 0) : w); }
     void setHeight(float h) override { r.setHeight(std::max(h, minimum)); }
     float screenWidth() const override { return screen; }
-    void showPass() override { ++shown; }
+    bool showPass() override { return ++shown < timeUpAfter; }
     QRectF r{2000, col<float>("top"), 4000, 4000};
     float screen = col<float>("screen"), minimum = col<float>("minimum"), failsFrom = col<float>("failsFrom");
     bool onScreen = col<bool>("onScreen");
+    int timeUpAfter = col<int>("timeUpAfter");
     int shown = 0; // passes shown
 };
 
@@ -226,15 +227,20 @@ private slots:
     {
         // Each pass moves the window 30 twips right and down and takes 60 off its width and height, until its
         // top passes the screen's width: passesToLeave() gives how many passes that takes.
-        const Table<float, float, float, bool, float, int, int, QRectF> row(
-            "top", "screen", "minimum", "onScreen", "failsFrom", "passesToLeave", "passes", "end");
+        const Table<float, float, float, bool, float, int, int, int, QRectF> row(
+            "top", "screen", "minimum", "onScreen", "failsFrom", "timeUpAfter", "passesToLeave", "passes", "end");
         const float never = INFINITY;
-        row("stops shrinking, still moves away", 1000, 15360, 1500, 0, never, 479, 479, {16370, 15370, 1540, 1500});
-        row("shrinks about its centre", 1000, 1299, 0, 0, never, 10, 10, {2300, 1300, 3400, 3400});
-        row("on the edge", 15360, 15360, 0, 0, never, 1, 1, {2030, 15390, 3940, 3940});
-        row("kept on screen: ends when it stops", 1000, 15360, 4000, 1, never, 479, 347, {11360, 11360, 4000, 4000});
-        row("top kept on screen: ends on time", 11000, 15360, 4000, 1, never, 146, 146, {6380, 11360, 4000, 4000});
-        row("a failing read of the top ends it", 1000, 15360, 0, 0, 1300, 479, 10, {2300, 1300, 3400, 3400});
+        const int ample = 1000;
+        row("stops shrinking, still moves away", 1000, 15360, 1500, 0, never, ample, 479, 479,
+            {16370, 15370, 1540, 1500});
+        row("shrinks about its centre", 1000, 1299, 0, 0, never, ample, 10, 10, {2300, 1300, 3400, 3400});
+        row("on the edge", 15360, 15360, 0, 0, never, ample, 1, 1, {2030, 15390, 3940, 3940});
+        row("kept on screen: ends when it stops", 1000, 15360, 4000, 1, never, ample, 479, 347,
+            {11360, 11360, 4000, 4000});
+        row("top kept on screen: ends on time", 11000, 15360, 4000, 1, never, ample, 146, 146,
+            {6380, 11360, 4000, 4000});
+        row("a failing read of the top ends it", 1000, 15360, 0, 0, 1300, ample, 479, 10, {2300, 1300, 3400, 3400});
+        row("ends when its time is up", 1000, 15360, 0, 0, never, 3, 479, 3, {2090, 1090, 3820, 3820});
     }
     void animateAway()
     {

@@ -40,7 +40,13 @@ struct ObservedEnd final : platform::ProgramEnd
         this->status = status;
         throw platform::ProgramEnded{status};
     }
-    std::optional<platform::ExitStatus> status;
+    void endWithin(std::chrono::milliseconds time, platform::ExitStatus status) override
+    {
+        deadline = time;
+        deadlineStatus = status;
+    }
+    std::optional<platform::ExitStatus> status, deadlineStatus;
+    std::optional<std::chrono::milliseconds> deadline;
 };
 
 struct FixedClock final : platform::Clock

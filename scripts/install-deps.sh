@@ -3,7 +3,9 @@
 # Usage: install-deps.sh [run|test|screen-reader]
 #   run            what building and playing the game needs
 #   test           that, and what the tests need: an X server and a window
-#                  manager for the end-to-end tests, valgrind, clang with
+#                  manager for the end-to-end tests, GNOME's mutter with
+#                  Xwayland, weston with Qt's Wayland plugin, xwd for
+#                  screenshots, valgrind, clang with
 #                  libFuzzer for the fuzzer, Google Benchmark for the
 #                  benchmarks, for the package check the Debian packaging
 #                  tools, lintian, the desktop-file and AppStream validators,
@@ -20,7 +22,7 @@ screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-cor
 case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev
-    libx11-dev dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
+    mutter xwayland weston qt6-wayland x11-apps libx11-dev dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
 esac
 

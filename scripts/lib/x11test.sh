@@ -21,13 +21,17 @@ fail() { echo "FAIL: $*"; exit 1; }
 pids=()
 
 # Makes the work directory, a home of its own in it (no settings, caches or
-# first-run setup of the user's), then starts Xvfb and openbox.
-start_x11() {
+# first-run setup of the user's) and a private runtime directory.
+make_work() {
   work=$(mktemp -d)
   trap cleanup EXIT
   export HOME=$work/home XDG_RUNTIME_DIR=$work/run GSETTINGS_BACKEND=memory
   unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
   mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+}
+# Makes the work directory, then starts Xvfb and openbox.
+start_x11() {
+  make_work
   start_xvfb "$work"
   openbox >/dev/null 2>&1 &
   pids+=($!)
@@ -35,3 +39,31 @@ start_x11() {
 }
 # The id of a visible window whose title matches $1, if there is one.
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
+# Makes the work directory, then starts GNOME's mutter as a headless Wayland
+# compositor (on the session bus it is given) with its Xwayland, and points X
+# clients, Qt included, at that X server. mutter makes a missing X socket
+# directory without write access for others, and then refuses it.
+start_mutter() {
+  make_work
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
+  env -u DISPLAY -u WAYLAND_DISPLAY mutter --wayland --headless --virtual-monitor 1280x800 >"$work/mutter.log" 2>&1 &
+  pids+=($!)
+  await 100 grep -qs 'Using public X11 display' "$work/mutter.log" || fail "mutter did not start: $(tail -n 2 "$work/mutter.log")"
+  DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$work/mutter.log")
+  XAUTHORITY=$(echo "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*) QT_QPA_PLATFORM=xcb
+  export DISPLAY XAUTHORITY QT_QPA_PLATFORM
+  unset WAYLAND_DISPLAY
+  await 100 wmctrl -m >/dev/null 2>&1 || fail "Xwayland did not start: $(tail -n 2 "$work/mutter.log")"
+}
+# Makes the work directory, then starts weston as a headless Wayland
+# compositor (no X server, no keyboard or pointer), logging to
+# $work/weston.log the requests its clients make, and points Qt at it.
+start_weston() {
+  make_work
+  unset DISPLAY
+  export WAYLAND_DISPLAY=tanglewick QT_QPA_PLATFORM=wayland
+  weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" \
+    --log="$work/weston.log" --logger-scopes=log,proto >/dev/null 2>&1 &
+  pids+=($!)
+  await 50 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+}

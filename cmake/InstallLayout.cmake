@@ -16,17 +16,6 @@
 # TANGLEWICK_INSTALL_LAUNCHERDIR and TANGLEWICK_INSTALL_PROGRAMDIR are
 # relative to the prefix; TANGLEWICK_DESKTOP_EXEC is the menu entry's Exec=.
 
-# Earlier builds had the game's directory as a setting of its own; the
-# layout chooses it now.
-if(DEFINED CACHE{TANGLEWICK_INSTALL_PROGRAMDIR})
-  if(NOT "$CACHE{TANGLEWICK_INSTALL_PROGRAMDIR}" STREQUAL "lib/tanglewick")
-    message(WARNING "TANGLEWICK_INSTALL_PROGRAMDIR ($CACHE{TANGLEWICK_INSTALL_PROGRAMDIR}) is no longer "
-      "a setting and is ignored: the game goes to lib/tanglewick, or to lib/games/tanglewick "
-      "with TANGLEWICK_GAMES_LAYOUT=ON.")
-  endif()
-  unset(TANGLEWICK_INSTALL_PROGRAMDIR CACHE)
-endif()
-
 option(TANGLEWICK_GAMES_LAYOUT
   "Install as Debian's games packages do: games/tanglewick leading to lib/games/tanglewick/" OFF)
 

@@ -16,7 +16,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class QLabel;
@@ -28,9 +27,6 @@ class Line;
 class Shape;
 class WordListBox;
 
-namespace closing {
-class WindowGeometry;
-}
 namespace controls {
 struct Fonts;
 }
@@ -89,7 +85,6 @@ private:
     void connectEvents();
     void centreOnScreen();
     void onEvent(const std::function<void()> &handler);
-    closing::WindowGeometry &windowGeometry();
 
     // The controls, under their designer names.
     ControlArray<QLabel> Label1;
@@ -133,8 +128,6 @@ private:
 
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;
-    closing::WindowGeometry *m_geometry = nullptr;
-    std::unique_ptr<closing::WindowGeometry> m_ownGeometry;
     bool m_framed = false;
     bool m_closing = false;
 };

@@ -19,17 +19,9 @@ void Form1::Form_Unload(std::int16_t &Cancel)
     m_host.messageBox.show(closing::summaryText(PlayTime, Cword->text(), InCor->text(), Text2->text()),
         QStringLiteral("Tanglewick"), platform::InformationOk);
     m_host.programEnd.endWithin(closing::ClosingTime, platform::NormalExit);
-    closing::animateAway(windowGeometry());
+    QtWindowGeometry geometry(this);
+    closing::animateAway(geometry);
     m_host.programEnd.end(platform::NormalExit);
-}
-
-closing::WindowGeometry &Form1::windowGeometry()
-{
-    if (m_geometry)
-        return *m_geometry;
-    if (!m_ownGeometry)
-        m_ownGeometry = std::make_unique<QtWindowGeometry>(this);
-    return *m_ownGeometry;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

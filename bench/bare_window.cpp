@@ -1,8 +1,8 @@
 // The game's window with all its controls but no word list: what a bare
 // Qt Widgets program showing the same window costs.
 
-#include "form1.h"
-#include "host.h"
+#include "app/form1.h"
+#include "app/systemhost.h"
 
 #include <QApplication>
 

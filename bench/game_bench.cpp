@@ -1,10 +1,10 @@
 // In-process figures: reading word files, drawing a word, switching the word
 // length, and one key from its event to its tile.
 
-#include "form1.h"
-#include "guessbox.h"
-#include "host.h"
-#include "wordfiles.h"
+#include "app/form1.h"
+#include "app/guessbox.h"
+#include "platform/host.h"
+#include "words/wordfiles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -23,10 +23,10 @@
 // is one), else the system's temporary directory ($TMPDIR or /tmp); it goes
 // at exit.
 
-#include "fieldreader.h"
-#include "runtimeerror.h"
-#include "sequentialfile.h"
-#include "wordfiles.h"
+#include "platform/runtimeerror.h"
+#include "words/fieldreader.h"
+#include "words/sequentialfile.h"
+#include "words/wordfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "app/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

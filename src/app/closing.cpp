@@ -1,6 +1,6 @@
-#include "closing.h"
+#include "app/closing.h"
 
-#include "runtimeerror.h"
+#include "platform/runtimeerror.h"
 
 #include <cmath>
 #include <functional>

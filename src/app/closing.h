@@ -4,7 +4,7 @@
 // What happens when the window closes, free of widgets: the time played,
 // the summary's text, and the closing animation over a window-geometry seam.
 
-#include "clock.h"
+#include "platform/clock.h"
 
 #include <QString>
 

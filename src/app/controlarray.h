@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_APP_CONTROLARRAY_H
 #define TANGLEWICK_APP_CONTROLARRAY_H
 
-#include "runtimeerror.h"
+#include "platform/runtimeerror.h"
 
 #include <map>
 

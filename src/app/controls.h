@@ -5,7 +5,7 @@
 // factories that make each kind of control and place it at its spot of the
 // layout table.
 
-#include "layout.h"
+#include "app/layout.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "accessibility.h"
-#include "closing.h"
-#include "controls.h"
-#include "guessbox.h"
-#include "host.h"
-#include "layout.h"
-#include "legendlabel.h"
-#include "shapes.h"
-#include "wordlistbox.h"
+#include "app/accessibility.h"
+#include "app/closing.h"
+#include "app/controls.h"
+#include "app/guessbox.h"
+#include "app/layout.h"
+#include "app/legendlabel.h"
+#include "app/shapes.h"
+#include "app/wordlistbox.h"
+#include "platform/host.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -9,8 +9,8 @@
 // accessibility.h; the host services (message box, end of the program,
 // clock, random generator) come from src/platform through platform::Host.
 
-#include "clock.h"
-#include "controlarray.h"
+#include "app/controlarray.h"
+#include "platform/clock.h"
 
 #include <QWidget>
 

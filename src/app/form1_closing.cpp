@@ -1,11 +1,11 @@
 // Closing the window: the summary of the game, then the window shrinks
 // and slides away, and the program ends.
 
-#include "form1.h"
+#include "app/form1.h"
 
-#include "closing.h"
-#include "host.h"
-#include "windowgeometry.h"
+#include "app/closing.h"
+#include "app/windowgeometry.h"
+#include "platform/host.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

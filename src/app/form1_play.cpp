@@ -1,17 +1,18 @@
 // Drawing a word and scrambling it; guessing it; the New Word and Show Word
 // commands.
 
-#include "form1.h"
+#include "app/form1.h"
 
-#include "accessibility.h"
-#include "countertext.h"
-#include "guess.h"
-#include "guessbox.h"
-#include "host.h"
-#include "layout.h"
-#include "runtimeerror.h"
-#include "scramble.h"
-#include "wordlistbox.h"
+#include "app/accessibility.h"
+#include "app/guessbox.h"
+#include "app/layout.h"
+#include "app/wordlistbox.h"
+#include "platform/host.h"
+#include "platform/runtimeerror.h"
+#include "play/countertext.h"
+#include "play/draw.h"
+#include "play/guess.h"
+#include "play/scramble.h"
 
 #include <QLabel>
 

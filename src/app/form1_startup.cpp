@@ -1,15 +1,15 @@
 // Start-up, the choice of word length, and reading the word file into the
 // word list.
 
-#include "form1.h"
+#include "app/form1.h"
 
-#include "accessibility.h"
-#include "guess.h"
-#include "guessbox.h"
-#include "host.h"
-#include "runtimeerror.h"
-#include "wordfiles.h"
-#include "wordlistbox.h"
+#include "app/accessibility.h"
+#include "app/guessbox.h"
+#include "app/wordlistbox.h"
+#include "platform/host.h"
+#include "platform/runtimeerror.h"
+#include "play/guess.h"
+#include "words/wordfiles.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "guessbox.h"
+#include "app/guessbox.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

@@ -1,4 +1,4 @@
-#include "legendlabel.h"
+#include "app/legendlabel.h"
 
 #include <QPainter>
 #include <QTextLayout>

@@ -1,6 +1,6 @@
-#include "commandline.h"
-#include "form1.h"
-#include "host.h"
+#include "app/commandline.h"
+#include "app/form1.h"
+#include "app/systemhost.h"
 
 #include <QApplication>
 

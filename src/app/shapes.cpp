@@ -1,4 +1,4 @@
-#include "shapes.h"
+#include "app/shapes.h"
 
 #include <QPainter>
 

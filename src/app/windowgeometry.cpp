@@ -1,7 +1,7 @@
-#include "windowgeometry.h"
+#include "app/windowgeometry.h"
 
-#include "layout.h"
-#include "runtimeerror.h"
+#include "app/layout.h"
+#include "platform/runtimeerror.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_APP_WINDOWGEOMETRY_H
 #define TANGLEWICK_APP_WINDOWGEOMETRY_H
 
-#include "closing.h"
+#include "app/closing.h"
 
 #include <QDeadlineTimer>
 #include <QMargins>

@@ -1,4 +1,4 @@
-#include "wordlistbox.h"
+#include "app/wordlistbox.h"
 
 #include <QAbstractListModel>
 

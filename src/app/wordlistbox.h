@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_APP_WORDLISTBOX_H
 #define TANGLEWICK_APP_WORDLISTBOX_H
 
-#include "entrylist.h"
+#include "words/entrylist.h"
 
 #include <QListView>
 

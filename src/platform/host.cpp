@@ -1,11 +1,10 @@
-#include "host.h"
+#include "platform/host.h"
 
-#include "runtimeerror.h"
+#include "platform/runtimeerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <new>
 
@@ -27,11 +26,6 @@ QString programDirectory()
     const QString resolved = executable.canonicalFilePath();
     return QDir::toNativeSeparators(QFileInfo(resolved.isEmpty() ? executable.filePath() : resolved).path());
 }
-
-SystemHost::SystemHost()
-    : m_random(m_clock, QRandomGenerator::system()->generate64())
-    , m_host{m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
-{ }
 
 void runEvent(Host &host, const std::function<void()> &handler)
 {

@@ -1,10 +1,10 @@
 #ifndef TANGLEWICK_PLATFORM_HOST_H
 #define TANGLEWICK_PLATFORM_HOST_H
 
-#include "clock.h"
-#include "messagebox.h"
-#include "programend.h"
-#include "random.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/programend.h"
+#include "platform/random.h"
 
 #include <QString>
 
@@ -25,21 +25,6 @@ struct Host
 
 // The directory holding the running executable, symbolic links resolved.
 QString programDirectory();
-
-// The real services, for the game itself.
-class SystemHost
-{
-public:
-    SystemHost();
-    Host &host() { return m_host; }
-
-private:
-    QtMessageBox m_messageBox;
-    ProcessExit m_programEnd;
-    SystemClock m_clock;
-    MixingRandom m_random;
-    Host m_host;
-};
 
 // Runs one event handler. A run-time error that no procedure on the way
 // handled is reported with its code and description, and the program ends.

@@ -19,12 +19,6 @@ public:
     virtual void show(const QString &text, const QString &title, MessageStyle style) = 0;
 };
 
-class QtMessageBox final : public MessageBox
-{
-public:
-    void show(const QString &text, const QString &title, MessageStyle style) override;
-};
-
 } // namespace platform
 
 #endif

@@ -1,4 +1,4 @@
-#include "programend.h"
+#include "platform/programend.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "random.h"
+#include "platform/random.h"
 
-#include "clock.h"
+#include "platform/clock.h"
 
 #include <bit>
 

@@ -1,6 +1,6 @@
-#include "countertext.h"
+#include "play/countertext.h"
 
-#include "runtimeerror.h"
+#include "platform/runtimeerror.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "guess.h"
+#include "play/guess.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_PLAY_GUESS_H
 #define TANGLEWICK_PLAY_GUESS_H
 
-#include "entrylist.h"
+#include "words/entrylist.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,18 +1,11 @@
-#include "scramble.h"
+#include "play/scramble.h"
 
-#include "random.h"
-#include "runtimeerror.h"
+#include "platform/random.h"
 
 #include <cmath>
 #include <utility>
 
 namespace play {
-
-std::int32_t drawIndex(float r, std::int32_t count)
-{
-    return platform::checkedNarrow<std::int32_t>(
-        static_cast<long long>(std::floor(static_cast<double>(r) * static_cast<double>(count) + 1.0)));
-}
 
 QString scrambleLetters(const QString &word, platform::RandomSource &random)
 {

@@ -3,18 +3,11 @@
 
 #include <QString>
 
-#include <cstdint>
-
 namespace platform {
 class RandomSource;
 }
 
 namespace play {
-
-// The index to draw among count entries for a value 0 <= r < 1:
-// floor(r * count + 1), so 1 to count. Kept in 32 bits so that every entry
-// of a long word file can be drawn.
-std::int32_t drawIndex(float r, std::int32_t count);
 
 // Shuffles the letters of a word: reseeds from the timer, then swaps each
 // position in turn with a position drawn from all but the last. The last

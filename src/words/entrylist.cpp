@@ -1,4 +1,4 @@
-#include "entrylist.h"
+#include "words/entrylist.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "fieldreader.h"
+#include "words/fieldreader.h"
 
 namespace words {
 

@@ -1,6 +1,6 @@
-#include "sequentialfile.h"
+#include "words/sequentialfile.h"
 
-#include "runtimeerror.h"
+#include "platform/runtimeerror.h"
 
 #include <QFile>
 #include <QFileInfo>

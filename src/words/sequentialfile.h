@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_WORDS_SEQUENTIALFILE_H
 #define TANGLEWICK_WORDS_SEQUENTIALFILE_H
 
-#include "fieldreader.h"
+#include "words/fieldreader.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "wordfiles.h"
+#include "words/wordfiles.h"
 
-#include "runtimeerror.h"
-#include "sequentialfile.h"
+#include "platform/runtimeerror.h"
+#include "words/sequentialfile.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_WORDS_WORDFILES_H
 #define TANGLEWICK_WORDS_WORDFILES_H
 
-#include "entrylist.h"
+#include "words/entrylist.h"
 
 #include <QString>
 

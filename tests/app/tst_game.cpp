@@ -3,11 +3,12 @@
 // start, its word files, its closing, the seams it speaks through, what the
 // window's geometry table cannot say by itself, and a storm of play.
 
-#include "closing.h"
+#include "app/closing.h"
+#include "app/systemhost.h"
+#include "app/windowgeometry.h"
 #include "datatable.h"
 #include "game.h"
-#include "guess.h"
-#include "windowgeometry.h"
+#include "play/guess.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>

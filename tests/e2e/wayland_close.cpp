@@ -4,8 +4,8 @@
 // milliseconds since the epoch, goes to standard output, for the caller to
 // time the end of the program from. Usage: wayland_close (beside the word files)
 
-#include "form1.h"
-#include "host.h"
+#include "app/form1.h"
+#include "app/systemhost.h"
 
 #include <QAbstractButton>
 #include <QApplication>

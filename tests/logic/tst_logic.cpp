@@ -2,15 +2,16 @@
 // report of an unhandled error; the word files; the counters, guesses and
 // scrambling; and the time played, summary and animation of the closing window.
 
-#include "closing.h"
-#include "countertext.h"
+#include "app/closing.h"
 #include "datatable.h"
 #include "fakehost.h"
-#include "guess.h"
-#include "runtimeerror.h"
-#include "scramble.h"
-#include "sequentialfile.h"
-#include "wordfiles.h"
+#include "platform/runtimeerror.h"
+#include "play/countertext.h"
+#include "play/draw.h"
+#include "play/guess.h"
+#include "play/scramble.h"
+#include "words/sequentialfile.h"
+#include "words/wordfiles.h"
 
 #include <QRectF>
 #include <QTemporaryFile>

@@ -4,7 +4,7 @@
 // Stand-ins for the host services, so that tests can steer the clock and the
 // random generator and see the message boxes and the end of the program.
 
-#include "host.h"
+#include "platform/host.h"
 
 #include <QList>
 #include <QString>

@@ -4,8 +4,8 @@
 // The game's window over word files the test writes and the host's
 // stand-ins, with what the window shows and holds as one line of text.
 
+#include "app/form1.h"
 #include "fakehost.h"
-#include "form1.h"
 
 #include <QApplication>
 #include <QFile>

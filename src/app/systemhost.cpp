@@ -1,8 +1,14 @@
-#include "messagebox.h"
+#include "app/systemhost.h"
 
 #include <QMessageBox>
+#include <QRandomGenerator>
 
 namespace platform {
+
+SystemHost::SystemHost()
+    : m_random(m_clock, QRandomGenerator::system()->generate64())
+    , m_host{m_messageBox, m_programEnd, m_clock, m_random, programDirectory()}
+{ }
 
 void QtMessageBox::show(const QString &text, const QString &title, MessageStyle style)
 {

@@ -56,9 +56,12 @@ int animateAway(WindowGeometry &window)
 
     int passes = 0;
     for (;;) {
-        float before[2] = {NAN, NAN};
-        attempt([&] { before[0] = window.top(); });
-        attempt([&] { before[1] = window.left(); });
+        struct
+        {
+            float top = NAN, left = NAN;
+        } before;
+        attempt([&] { before.top = window.top(); });
+        attempt([&] { before.left = window.left(); });
 
         attempt([&] { window.setTop(window.top() + Step); });
         attempt([&] { window.setLeft(window.left() + Step); });
@@ -80,7 +83,7 @@ int animateAway(WindowGeometry &window)
             break;
         float left = NAN;
         attempt([&] { left = window.left(); });
-        if (top == before[0] && left == before[1])
+        if (top == before.top && left == before.left)
             break; // the platform no longer lets the window move
     }
     return passes;

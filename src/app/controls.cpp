@@ -110,7 +110,7 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QF
     return label;
 }
 
-QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, const QFont &font)
+QLineEdit *readOnlyBox(QWidget *parent, const char *name, const QString &text, const QFont &font)
 {
     // The font goes first: a box lays its text out anew for each font.
     auto *box = place(new QLineEdit(parent), name);

@@ -64,8 +64,8 @@ template<typename Control> Control *place(Control *control, const char *name)
 QLabel *tile(
     QWidget *parent, const QString &name, const QString &spokenPlace, const layout::TwipRect &rect, const QFont &font);
 QLabel *caption(QWidget *parent, const char *name, const QString &text, const QFont &font);
-// A box that shows a message or a count: read-only, centred, bold.
-QLineEdit *messageBox(QWidget *parent, const char *name, const QString &text, const QFont &font);
+// A text box that shows a message or a count: read-only, centred, bold.
+QLineEdit *readOnlyBox(QWidget *parent, const char *name, const QString &text, const QFont &font);
 QPushButton *greyButton(QWidget *parent, const char *name, const QString &text);
 
 } // namespace controls

@@ -99,12 +99,12 @@ void Form1::createControls(const Fonts &fonts)
 
     // Text1 lies above Text3 on the same spot: with both shown, the
     // incorrect-guess message is the one seen.
-    Text3 = messageBox(this, "Text3", QStringLiteral("Congratulations !!! Your Word Is Correct."), fonts.caption);
+    Text3 = readOnlyBox(this, "Text3", QStringLiteral("Congratulations !!! Your Word Is Correct."), fonts.caption);
     setColour(Text3, QPalette::Text, VerdictRed);
-    Text1 = messageBox(this, "Text1", QStringLiteral("InCorrect !!!"), fonts.caption);
+    Text1 = readOnlyBox(this, "Text1", QStringLiteral("InCorrect !!!"), fonts.caption);
     Text1->hide();
     Text3->hide();
-    Text2 = messageBox(this, "Text2", QStringLiteral("0"), fonts.large);
+    Text2 = readOnlyBox(this, "Text2", QStringLiteral("0"), fonts.large);
 }
 
 // The state-holding controls lie below the client area: real controls that

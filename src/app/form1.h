@@ -8,6 +8,9 @@
 // what a screen reader is told, control names and announcements, by
 // accessibility.h; the host services (message box, end of the program,
 // clock, random generator) come from src/platform through platform::Host.
+//
+// PascalCase names (Form_Load, GuessWord, TypedCount) are the design's own;
+// camelCase names are ours.
 
 #include "app/controlarray.h"
 #include "platform/clock.h"

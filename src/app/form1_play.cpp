@@ -80,7 +80,7 @@ void Form1::GuessWord_KeyPress(std::int16_t &KeyAscii)
         TypedCount = platform::checkedNarrow<std::int16_t>(TypedCount + 1);
         Text1->hide();
         // Any key but a letter is counted, but swallowed: its tile stays blank.
-        if (KeyAscii < KeyCode::A || KeyAscii > KeyCode::Z)
+        if (!play::isCapitalLetter(static_cast<char16_t>(KeyAscii)))
             KeyAscii = 0;
         setTypedTile(KeyAscii == 0 ? QString() : QString(QChar(static_cast<char16_t>(KeyAscii))));
     } catch (const platform::RuntimeError &) {

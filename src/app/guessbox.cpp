@@ -1,5 +1,7 @@
 #include "app/guessbox.h"
 
+#include "play/guess.h"
+
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -64,7 +66,7 @@ void GuessBox::receive(std::int16_t KeyAscii)
 {
     if (KeyAscii == KeyCode::Backspace)
         backspace();
-    else if (KeyAscii >= KeyCode::A && KeyAscii <= KeyCode::Z)
+    else if (play::isCapitalLetter(static_cast<char16_t>(KeyAscii)))
         insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
 }
 

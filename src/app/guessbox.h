@@ -13,8 +13,6 @@ class QKeyEvent;
 namespace KeyCode {
 inline constexpr std::int16_t Backspace = 8;
 inline constexpr std::int16_t Enter = 13;
-inline constexpr std::int16_t A = 65;
-inline constexpr std::int16_t Z = 90;
 } // namespace KeyCode
 
 // The character code a key press gives the guess box's key handler, or
@@ -23,6 +21,10 @@ inline constexpr std::int16_t Z = 90;
 // Ctrl with a letter its control character (Ctrl+A is 1).
 std::optional<std::int16_t> characterCode(const QKeyEvent &event);
 
+// A key's path: keyPressEvent() takes its character code (characterCode()),
+// the window's event guard runs GuessWord_KeyPress with it, and the box
+// receives the code the handler left (receive()).
+//
 // The single-line box the player types the guess into. Each key that types
 // a character first goes to the key handler, which may change the code or
 // discard the key (0); only what it leaves reaches the box. Pasting,

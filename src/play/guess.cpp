@@ -35,7 +35,7 @@ bool isPlayable(QStringView entry, int length)
     // Upper-casing never shortens a word.
     if (entry.isEmpty() || entry.size() > length)
         return false;
-    const auto isCapital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const auto isCapital = [](QChar c) { return isCapitalLetter(c.unicode()); };
     const auto isPlainLetter = [&](QChar c) { return isCapital(c) || (c >= u'a' && c <= u'z'); };
     if (std::all_of(entry.begin(), entry.end(), isPlainLetter))
         return true;

@@ -11,6 +11,13 @@
 
 namespace play {
 
+// Whether a character is one of the capital letters A to Z, the only ones
+// the guess box takes.
+constexpr bool isCapitalLetter(char16_t c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
 // The capital letter a typed character stands for: its upper case, where
 // the Turkish dotted capital I counts as I, as the dotless small i already
 // upper-cases to it. Other characters keep their upper case.

@@ -4,9 +4,6 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
-#include <utility>
-
-namespace {
 // Never shown and never focused: a screen reader hears it as a notification
 // that appears each time the game announces something, with the
 // announcement as its name. It is a child of the window so that the screen
@@ -24,6 +21,7 @@ public:
     QString message;
 };
 
+namespace {
 class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
@@ -56,19 +54,29 @@ QString spelt(const QString &word)
     return letters.join(QLatin1Char(' '));
 }
 
+} // namespace
+
+ScreenReader::ScreenReader(QWidget &window, QWidget &guessBox)
+    : m_window(window)
+    , m_guessBox(guessBox)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(announcerFactory), true);
+    Q_UNUSED(factoryInstalled);
+    m_announcer = new Announcer(&window);
+}
+
 // Announced once the event that called for it is done, so that the screen
 // reader first presents what the event did itself (the focus moving to the
 // round button chosen, or away from the guess box). The words the game adds
 // to its messages hold no punctuation but commas and full stops, which a
 // screen reader does not speak by name (Orca says "colon" for a colon).
-void announce(QWidget &window, const QString &message)
+void ScreenReader::announce(const QString &message)
 {
-    auto *announcer = window.findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!announcer || !window.isVisible())
+    if (!m_window.isVisible())
         return;
     QMetaObject::invokeMethod(
-        announcer,
-        [announcer, message] {
+        m_announcer,
+        [announcer = m_announcer, message] {
             announcer->message = message;
             QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
             QAccessible::updateAccessibility(&shown);
@@ -76,64 +84,24 @@ void announce(QWidget &window, const QString &message)
         Qt::QueuedConnection);
 }
 
-QWidget *control(QWidget &window, const char *objectName)
-{
-    QWidget *found = window.findChild<QWidget *>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(found);
-    return found;
-}
-} // namespace
-
-void describeForScreenReaders(QWidget &window)
-{
-    const std::pair<const char *, const char *> names[]{
-        {"GuessWord", "Guess"},
-        {"GetNewWord", "New Word"},
-        {"ShowWord", "Show word"},
-        {"Text2", "Score"},
-        {"Text1", "Verdict"},
-        {"Text3", "Verdict"},
-        {"Option8", "8 letters"},
-        {"Option9", "9 letters"},
-        {"Option10", "10 letters"},
-        {"Option11", "11 letters"},
-        {"Option12", "12 letters"},
-        {"Label5", "Word lengths"},
-        {"Label6", "Copyright"},
-        {"WordList", "Word list"},
-        {"TextBox1", "Scrambled word"},
-        {"PickWord", "Answer"},
-        {"Cword", "Words played"},
-        {"InCor", "Incorrect guesses"},
-    };
-    for (const auto &[objectName, spokenName] : names)
-        control(window, objectName)->setAccessibleName(QString::fromLatin1(spokenName));
-    control(window, "ShowWord")
-        ->setAccessibleDescription(QStringLiteral("Shows the answer in the second row of tiles"));
-
-    static const bool factoryInstalled = (QAccessible::installFactory(announcerFactory), true);
-    Q_UNUSED(factoryInstalled);
-    new Announcer(&window);
-}
-
 // The guess box's description is read whenever the focus comes to it; a
 // change of it is not (Orca 43 fails on the event Qt 6.4 sends for it), so
 // the word is announced as well.
-void announceWord(QWidget &window, const QString &scrambled)
+void ScreenReader::announceWord(const QString &scrambled)
 {
     const QString letters = QStringLiteral("Scrambled letters, ") + spelt(scrambled);
-    control(window, "GuessWord")->setAccessibleDescription(letters);
-    announce(window, letters);
+    m_guessBox.setAccessibleDescription(letters);
+    announce(letters);
 }
 
-void announceVerdict(QWidget &window, const QString &verdict, const QString &score)
+void ScreenReader::announceVerdict(const QString &verdict, const QString &score)
 {
-    announce(window, score.isEmpty() ? verdict : verdict + QStringLiteral(" Score ") + score);
+    announce(score.isEmpty() ? verdict : verdict + QStringLiteral(" Score ") + score);
 }
 
-void announceAnswer(QWidget &window, const QString &answer)
+void ScreenReader::announceAnswer(const QString &answer)
 {
-    announce(window, QStringLiteral("The word is ") + answer + QStringLiteral(", spelt ") + spelt(answer));
+    announce(QStringLiteral("The word is ") + answer + QStringLiteral(", spelt ") + spelt(answer));
 }
 
 #include "accessibility.moc"

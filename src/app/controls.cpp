@@ -76,6 +76,14 @@ QPalette designPalette(const QPalette &standard)
     return palette;
 }
 
+void describe(QWidget *control, const layout::Control &row)
+{
+    if (!row.spokenName.empty())
+        control->setAccessibleName(QString::fromLatin1(row.spokenName));
+    if (!row.description.empty())
+        control->setAccessibleDescription(QString::fromLatin1(row.description));
+}
+
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();

@@ -45,6 +45,7 @@ QIcon windowIcon();
 // inherits it, and keeps only the colours that differ from it.
 QPalette designPalette(const QPalette &standard);
 
+void describe(QWidget *control, const layout::Control &row);
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // An opaque background in the given colour.
 void paintBackground(QWidget *widget, const QColor &colour);
@@ -56,9 +57,14 @@ template<typename Control> Control *place(Control *control, const QString &name,
     return control;
 }
 
+// Names and places a control as its row of the layout table says, and
+// tells a screen reader what that row says of it.
 template<typename Control> Control *place(Control *control, const char *name)
 {
-    return place(control, QString::fromLatin1(name), layout::placeOf(name));
+    const layout::Control &row = layout::Controls.at(layout::indexOf(name));
+    place(control, QString::fromLatin1(name), row.rect);
+    describe(control, row);
+    return control;
 }
 
 QLabel *tile(

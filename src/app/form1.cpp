@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <map>
+
 using namespace controls;
 
 Form1::Form1(platform::Host &host, QWidget *parent)
@@ -36,8 +38,9 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     createDecorations(fonts);
     createControls(fonts);
     createHiddenControls();
+    orderTabStops();
     connectEvents();
-    describeForScreenReaders(*this);
+    m_screenReader = std::make_unique<ScreenReader>(*this, *GuessWord);
     GuessWord->setFocus();
     centreOnScreen();
 }
@@ -119,9 +122,19 @@ void Form1::createHiddenControls()
     // Keys typed blind into them must not change the answer or a count.
     for (QLineEdit *box : {TextBox1, PickWord, Cword, InCor})
         box->setReadOnly(true);
+}
 
-    m_tabOrder = {GuessWord, GetNewWord, Text2, Text3, Option8, Option9, Option10, Option11, Option12, WordList,
-        PickWord, TextBox1, Text1, ShowWord, Cword, InCor};
+// Tab visits the controls that take the focus in the order of the layout
+// table.
+void Form1::orderTabStops()
+{
+    std::map<std::size_t, QWidget *> byRow;
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->focusPolicy() & Qt::TabFocus)
+            byRow[layout::indexOf(control->objectName().toStdString())] = control;
+    }
+    for (const auto &[row, control] : byRow)
+        m_tabOrder.append(control);
     for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }

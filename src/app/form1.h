@@ -5,8 +5,9 @@
 // state; its event handlers run the game step by step. Word files are read
 // by src/words; the draw, the shuffle, the verdict and the counters are
 // worked out by src/play; the closing summary and animation by closing.h;
-// what a screen reader is told, control names and announcements, by
-// accessibility.h; the host services (message box, end of the program,
+// each control's name, place, tab stop and spoken name come from one row of
+// layout.h, and the announcements to a screen reader from accessibility.h;
+// the host services (message box, end of the program,
 // clock, random generator) come from src/platform through platform::Host.
 //
 // PascalCase names (Form_Load, GuessWord, TypedCount) are the design's own;
@@ -19,9 +20,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QLabel;
+class ScreenReader;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -85,6 +88,7 @@ private:
     void createDecorations(const controls::Fonts &fonts);
     void createControls(const controls::Fonts &fonts);
     void createHiddenControls();
+    void orderTabStops();
     void connectEvents();
     void centreOnScreen();
     void onEvent(const std::function<void()> &handler);
@@ -131,6 +135,7 @@ private:
 
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;
+    std::unique_ptr<ScreenReader> m_screenReader;
     bool m_framed = false;
     bool m_closing = false;
 };

@@ -107,7 +107,7 @@ void Form1::CheckGuess()
         Text3->show();
         Text2->setText(play::incrementCounterText(Text2->text()));
         GuessWord->hide();
-        announceVerdict(*this, Text3->text(), Text2->text());
+        m_screenReader->announceVerdict(Text3->text(), Text2->text());
         return;
     }
     Text1->show();
@@ -115,7 +115,7 @@ void Form1::CheckGuess()
     clearTiles(Label2);
     TypedCount = 0;
     InCor->setText(play::incrementCounterText(InCor->text()));
-    announceVerdict(*this, Text1->text());
+    m_screenReader->announceVerdict(Text1->text());
 }
 
 void Form1::GetNewWord_Click()
@@ -132,7 +132,7 @@ void Form1::GetNewWord_Click()
     GuessWord->show();
     GuessWord->setFocus();
     TypedCount = 0;
-    announceWord(*this, TextBox1->text());
+    m_screenReader->announceWord(TextBox1->text());
 }
 
 void Form1::ShowWord_Click()
@@ -140,5 +140,5 @@ void Form1::ShowWord_Click()
     GuessWord->hide();
     clearTiles(Label2);
     showLetters(Label2, PickWord->text());
-    announceAnswer(*this, PickWord->text());
+    m_screenReader->announceAnswer(PickWord->text());
 }

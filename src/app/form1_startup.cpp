@@ -59,7 +59,7 @@ void Form1::SelectWordLength(int length)
     // The new word's guess starts at the first tile, whatever was typed or
     // judged before the switch.
     TypedCount = 0;
-    announceWord(*this, TextBox1->text());
+    m_screenReader->announceWord(TextBox1->text());
 }
 
 void Form1::CountWords()

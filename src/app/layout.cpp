@@ -6,11 +6,11 @@
 
 namespace layout {
 
-TwipRect placeOf(std::string_view name)
+std::size_t indexOf(std::string_view name)
 {
-    for (const Place &place : Places) {
-        if (place.name == name)
-            return place.rect;
+    for (std::size_t index = 0; index < Controls.size(); ++index) {
+        if (Controls[index].name == name)
+            return index;
     }
     throw std::out_of_range("no such control in the layout");
 }

@@ -51,3 +51,8 @@ set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/\\\\.cache/")
 
 include(CPack)
+
+# The version and its release day, as scripts/check-package.sh checks the
+# package against them.
+file(WRITE ${CMAKE_BINARY_DIR}/version.env
+  "version=${TANGLEWICK_VERSION_TEXT}\nrelease_date=${TANGLEWICK_RELEASE_DATE}\n")

@@ -18,9 +18,7 @@
 #include <QTest>
 
 #include <deque>
-#include <memory>
 #include <new>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace platform;
@@ -37,11 +35,20 @@ int errorOf(const std::function<void()> &step)
 }
 
 // The window of an animateAway() row: a 4000-twip square 2000 twips from the
-// left. Its platform refuses widths below a minimum and raises heights to it,
-// may keep the window on the screen, and fails to read the top edge from a
-// given position on; its time is up after a given number of passes.
-struct FakeWindow final : closing::WindowGeometry
+// left, its top at y. Its platform refuses widths below a minimum and raises
+// heights to it, may keep the window on the screen, and fails to read the top
+// edge from a given position on; its time is up after a given number of passes.
+struct Platform
 {
+    float y, screen, minimum, failsFrom;
+    bool onScreen;
+    int timeUpAfter;
+};
+struct FakeWindow final : closing::WindowGeometry, Platform
+{
+    explicit FakeWindow(const Platform &platform)
+        : Platform(platform)
+    { }
     float top() const override { return r.top() < failsFrom ? r.top() : (raise(DeviceIOError), 0); }
     float left() const override { return r.left(); }
     float width() const override { return r.width(); }
@@ -52,10 +59,7 @@ struct FakeWindow final : closing::WindowGeometry
     void setHeight(float h) override { r.setHeight(std::max(h, minimum)); }
     float screenWidth() const override { return screen; }
     bool showPass() override { return ++shown < timeUpAfter; }
-    QRectF r{2000, col<float>("top"), 4000, 4000};
-    float screen = col<float>("screen"), minimum = col<float>("minimum"), failsFrom = col<float>("failsFrom");
-    bool onScreen = col<bool>("onScreen");
-    int timeUpAfter = col<int>("timeUpAfter");
+    QRectF r{2000, y, 4000, 4000};
     int shown = 0; // passes shown
 };
 
@@ -110,45 +114,60 @@ private slots:
         row("directory", {}, {}, ".", PathFileAccessError);
         row("failing read (Linux)", {}, {}, "/proc/self/mem", DeviceIOError);
     }
-    // Counting and loading agree; a failing pass leaves the count at 0 and no entry. Each pass takes the lowest free
-    // file number, of 511, and gives it back.
+    // Counting and loading agree; a failing pass leaves the count at 0 and no entry.
     void wordFilePasses()
     {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, path);
+        QFETCH(int, error);
         QTemporaryFile file;
-        QVERIFY(file.open() && file.write(col<QByteArray>("content")) >= 0 && file.flush());
-        const QString path = col<QString>("path").isEmpty() ? file.fileName() : col<QString>("path");
-        std::vector<std::unique_ptr<words::SequentialFile>> held; // as if files 1 to 510 were open
-        while (held.size() < 510)
-            held.push_back(std::make_unique<words::SequentialFile>(words::SequentialFile::freeFile(), file.fileName()));
+        QVERIFY(file.open() && file.write(content) >= 0 && file.flush());
+        const QString read = path.isEmpty() ? file.fileName() : path;
         std::int32_t count = -1;
         words::EntryList loaded;
-        QCOMPARE(errorOf([&] { words::countEntries(path, count); }), col<int>("error"));
-        QCOMPARE(errorOf([&] { words::loadEntries(path, loaded); }), col<int>("error"));
+        QCOMPARE(errorOf([&] { words::countEntries(read, count); }), error);
+        QCOMPARE(errorOf([&] { words::loadEntries(read, loaded); }), error);
         QStringList texts;
         for (qsizetype i = 0; i < loaded.size(); ++i)
             texts.append(loaded.at(i).toString());
-        QCOMPARE(texts, col<QStringList>("entries"));
+        QCOMPARE(texts, entries);
         QCOMPARE(count, texts.size());
-        QCOMPARE(words::SequentialFile::freeFile(), 511); // the last there is
-        held.push_back(std::make_unique<words::SequentialFile>(511, file.fileName()));
+    }
+
+    // Each pass takes the lowest free file number, of 511, and gives it back.
+    void wordFilePassesGiveTheirFileNumberBack()
+    {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        std::deque<words::SequentialFile> held; // as if files 1 to 510 were open
+        while (held.size() < 510)
+            held.emplace_back(words::SequentialFile::freeFile(), file.fileName());
+        std::int32_t count = -1;
+        words::countEntries(file.fileName(), count); // it takes number 511, the last there is
+        QCOMPARE(words::SequentialFile::freeFile(), 511);
+        held.emplace_back(511, file.fileName());
         QCOMPARE(errorOf([] { words::SequentialFile::freeFile(); }), PathFileAccessError);
     }
 
     void incrementCounterText_data()
     {
-        const Table<QString, QString> row("text", "raised"); // or the error raised
-        row("keeps a fraction", "2.5", "3.5");
-        row("blanks around", " 7 ", "8");
-        row("large whole number in full", "99999999999999", "100000000000000");
-        row("empty", "", "Type mismatch");
-        row("number then letters", "3x", "Type mismatch");
-        row("infinity", "inf", "Type mismatch");
+        const Table<QString, QString, int> row("text", "raised", "error");
+        row("keeps a fraction", "2.5", "3.5", 0);
+        row("blanks around", " 7 ", "8", 0);
+        row("large whole number in full", "99999999999999", "100000000000000", 0);
+        row("empty", "", {}, TypeMismatch);
+        row("number then letters", "3x", {}, TypeMismatch);
+        row("infinity", "inf", {}, TypeMismatch);
     }
     void incrementCounterText()
     {
-        QString raised;
-        const int error = errorOf([&] { raised = play::incrementCounterText(col<QString>("text")); });
-        QCOMPARE(error ? errorDescription(ErrorCode(error)) : raised, col<QString>("raised"));
+        QFETCH(QString, text);
+        QFETCH(QString, raised);
+        QFETCH(int, error);
+        QString result;
+        QCOMPARE(errorOf([&] { result = play::incrementCounterText(text); }), error);
+        QCOMPARE(result, raised);
     }
 
     void guessAgainstTriangle_data()
@@ -165,8 +184,11 @@ private slots:
         words::EntryList list;
         for (const QString &entry : {words::Separator, u"integral"_s, u"triangle"_s, u"abhorred"_s})
             list.append(entry);
-        QCOMPARE(play::sameLetters(col<QString>("guess"), u"TRIANGLE"), col<bool>("sameLetters"));
-        QCOMPARE(play::isRightGuess(col<QString>("guess"), "TRIANGLE", list), col<bool>("right"));
+        QFETCH(QString, guess);
+        QFETCH(bool, sameLetters);
+        QFETCH(bool, right);
+        QCOMPARE(play::sameLetters(guess, u"TRIANGLE"), sameLetters);
+        QCOMPARE(play::isRightGuess(guess, "TRIANGLE", list), right);
     }
 
     void isPlayable_data()
@@ -179,7 +201,13 @@ private slots:
         row("sharp s fits as SS", u"ma\u00DFe"_s, 5, true);
         row("sharp s too long as SS", u"gro\u00DFe"_s, 5, false);
     }
-    void isPlayable() { QCOMPARE(play::isPlayable(col<QString>("entry"), col<int>("length")), col<bool>("playable")); }
+    void isPlayable()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, length);
+        QFETCH(bool, playable);
+        QCOMPARE(play::isPlayable(entry, length), playable);
+    }
 
     void drawIndex_data()
     {
@@ -189,7 +217,13 @@ private slots:
         row("r just below 1 draws the last", 1 - 0x1p-24f, 6673, 6673);
         row("past 32,767 entries", 0.5, 100000, 50001);
     }
-    void drawIndex() { QCOMPARE(play::drawIndex(col<float>("r"), col<int>("count")), col<int>("index")); }
+    void drawIndex()
+    {
+        QFETCH(float, r);
+        QFETCH(int, count);
+        QFETCH(int, index);
+        QCOMPARE(play::drawIndex(r, count), index);
+    }
 
     void scrambleLetters_data()
     {
@@ -201,9 +235,12 @@ private slots:
     }
     void scrambleLetters()
     {
+        QFETCH(QString, word);
+        QFETCH(std::deque<float>, draws);
+        QFETCH(QString, scrambled);
         ScriptedRandom random;
-        random.values = col<std::deque<float>>("draws");
-        QCOMPARE(play::scrambleLetters(col<QString>("word"), random), col<QString>("scrambled"));
+        random.values = draws;
+        QCOMPARE(play::scrambleLetters(word, random), scrambled);
     }
 
     void summaryShowsTheTimePlayedAsHms_data()
@@ -216,39 +253,45 @@ private slots:
     }
     void summaryShowsTheTimePlayedAsHms() // and the counters as their text
     {
-        const Date played = closing::playTime(col<double>("start"), col<double>("end"));
+        QFETCH(double, start);
+        QFETCH(double, end);
+        QFETCH(QString, shown);
+        const Date played = closing::playTime(start, end);
         QVERIFY(played >= 0 && played < 1);
         QCOMPARE(closing::summaryText(played, "2.5", " 7", "10"),
             u"You Have Played Tanglewick For %1\r\nAnd Played 2.5 Tanglewick Words \r\n"
-            "And You Had  7 In Correct Guess \r\nTotal Scores Was 10\r\nHave A Nice Day GoodBye"_s.arg(
-                col<QString>("shown")));
+            "And You Had  7 In Correct Guess \r\nTotal Scores Was 10\r\nHave A Nice Day GoodBye"_s.arg(shown));
     }
 
     void animateAway_data()
     {
         // Each pass moves the window 30 twips right and down and takes 60 off its width and height, until its
         // top passes the screen's width: passesToLeave() gives how many passes that takes.
-        const Table<float, float, float, bool, float, int, int, int, QRectF> row(
-            "top", "screen", "minimum", "onScreen", "failsFrom", "timeUpAfter", "passesToLeave", "passes", "end");
+        // The platform: top, screen width, minimum width, top failing from, kept on screen, time up after.
+        const Table<Platform, int, int, QRectF> row("platform", "passesToLeave", "passes", "end");
         const float never = INFINITY;
         const int ample = 1000;
-        row("stops shrinking, still moves away", 1000, 15360, 1500, 0, never, ample, 479, 479,
-            {16370, 15370, 1540, 1500});
-        row("shrinks about its centre", 1000, 1299, 0, 0, never, ample, 10, 10, {2300, 1300, 3400, 3400});
-        row("on the edge", 15360, 15360, 0, 0, never, ample, 1, 1, {2030, 15390, 3940, 3940});
-        row("kept on screen: ends when it stops", 1000, 15360, 4000, 1, never, ample, 479, 347,
-            {11360, 11360, 4000, 4000});
-        row("top kept on screen: ends on time", 11000, 15360, 4000, 1, never, ample, 146, 146,
-            {6380, 11360, 4000, 4000});
-        row("a failing read of the top ends it", 1000, 15360, 0, 0, 1300, ample, 479, 10, {2300, 1300, 3400, 3400});
-        row("ends when its time is up", 1000, 15360, 0, 0, never, 3, 479, 3, {2090, 1090, 3820, 3820});
+        // clang-format off
+        row("stops shrinking, still moves away", {1000, 15360, 1500, never, 0, ample}, 479, 479, {16370, 15370, 1540, 1500});
+        row("shrinks about its centre", {1000, 1299, 0, never, 0, ample}, 10, 10, {2300, 1300, 3400, 3400});
+        row("on the edge", {15360, 15360, 0, never, 0, ample}, 1, 1, {2030, 15390, 3940, 3940});
+        row("kept on screen: ends when it stops", {1000, 15360, 4000, never, 1, ample}, 479, 347, {11360, 11360, 4000, 4000});
+        row("top kept on screen: ends on time", {11000, 15360, 4000, never, 1, ample}, 146, 146, {6380, 11360, 4000, 4000});
+        row("a failing read of the top ends it", {1000, 15360, 0, 1300, 0, ample}, 479, 10, {2300, 1300, 3400, 3400});
+        row("ends when its time is up", {1000, 15360, 0, never, 0, 3}, 479, 3, {2090, 1090, 3820, 3820});
+        // clang-format on
     }
     void animateAway()
     {
-        FakeWindow window;
-        QCOMPARE(closing::passesToLeave(col<float>("top"), col<float>("screen")), col<int>("passesToLeave"));
-        QCOMPARE((QList{closing::animateAway(window), window.shown}), QList<int>(2, col<int>("passes")));
-        QCOMPARE(window.r, col<QRectF>("end"));
+        QFETCH(Platform, platform);
+        QFETCH(int, passesToLeave);
+        QFETCH(int, passes);
+        QFETCH(QRectF, end);
+        QCOMPARE(closing::passesToLeave(platform.y, platform.screen), passesToLeave);
+        FakeWindow window(platform);
+        QCOMPARE(closing::animateAway(window), passes);
+        QCOMPARE(window.shown, passes); // each pass shown
+        QCOMPARE(window.r, end);
     }
 };
 

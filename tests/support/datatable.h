@@ -1,8 +1,7 @@
 #ifndef TANGLEWICK_TESTS_DATATABLE_H
 #define TANGLEWICK_TESTS_DATATABLE_H
 
-// Short _data tables: a Table names its columns and adds a row a call; col()
-// reads the current row's value in a column, as QFETCH does.
+// Short _data tables: a Table names its columns and adds a row a call.
 
 #include <QTest>
 
@@ -13,10 +12,5 @@ template<typename... T> struct Table
     explicit Table(std::convertible_to<const char *> auto... names) { (QTest::addColumn<T>(names), ...); }
     void operator()(const char *row, const T &...values) const { (QTest::newRow(row) << ... << values); }
 };
-
-template<typename T> T col(const char *name)
-{
-    return *static_cast<T *>(QTest::qData(name, qMetaTypeId<T>()));
-}
 
 #endif

@@ -65,7 +65,7 @@ struct Game
         const bool incorrect = get(QStringLiteral("Text1"))->isVisible(),
                    correct = get(QStringLiteral("Text3"))->isVisible();
         const QWidget *focus = QApplication::focusWidget();
-        const QStringList fields{"box=" + guess->text() + (guess->isHidden() ? "(hidden)" : ""), "you=" + tiles(2),
+        QStringList fields{"box=" + guess->text() + (guess->isHidden() ? "(hidden)" : ""), "you=" + tiles(2),
             "typed=" + QString::number(ui.TypedCount()), "words=" + text("Cword"), "wrong=" + text("InCor"),
             "score=" + text("Text2"),
             "verdict="
@@ -76,9 +76,8 @@ struct Game
         static const QStringList start = QStringLiteral("box= you=............ typed=0 words=1 wrong=0 score=0 "
                                                         "verdict=none focus=GuessWord len=8 answer=TRIANGLE end=-")
                                              .split(u' ');
-        QStringList changed = fields;
-        changed.removeIf([](const QString &field) { return start.contains(field); });
-        return changed.join(u' ');
+        fields.removeIf([](const QString &field) { return start.contains(field); });
+        return fields.join(u' ');
     }
 
     QTemporaryDir dir;

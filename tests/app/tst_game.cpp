@@ -1,10 +1,8 @@
 // The game played through its window, keys and clicks as a player gives
 // them, with what the window shows and holds after them as one line; its
-// start, its word files, its closing, the seams it speaks through, what the
-// window's geometry table cannot say by itself, and a storm of play.
+// start, its word files, its closing, and a storm of play.
 
 #include "app/closing.h"
-#include "app/systemhost.h"
 #include "app/windowgeometry.h"
 #include "datatable.h"
 #include "game.h"
@@ -12,50 +10,15 @@
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
-#include <QBitmap>
 #include <QClipboard>
-#include <QFontDatabase>
-#include <QMessageBox>
-#include <QRegion>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 #include <random>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
-
-namespace {
-// Plays a script of words: a control's name clicks it (GetNewWord, Option12,
-// GuessWord …); Count=<n> sets the typed count, Set:<box>=<text> a box's
-// text, Remove:<file> deletes a word file; another capitalised word is a key
-// by its name (Enter, Backspace, Ctrl+V …); any other is typed letter by letter.
-void run(Game &game, const QString &script)
-{
-    for (const QString &word : script.split(u' ', Qt::SkipEmptyParts)) {
-        QWidget *focus = QApplication::focusWidget();
-        if (word.startsWith(u"Count="))
-            game.ui.TypedCount() = word.section(u'=', 1).toShort();
-        else if (word.startsWith(u"Set:"))
-            game.get(word.mid(4).section(u'=', 0, 0))->setText(word.section(u'=', 1));
-        else if (word.startsWith(u"Remove:"))
-            QFile::remove(game.path(word.mid(7)));
-        else if (QWidget *control = game.get<QWidget>(word))
-            QTest::mouseClick(control, Qt::LeftButton);
-        else if (word.front().isUpper())
-            QTest::keyClick(focus, QKeySequence(word)[0].key(), QKeySequence(word)[0].keyboardModifiers());
-        else
-            for (const QChar c : word) {
-                if (c.unicode() < 0x80)
-                    QTest::keyClick(focus, c.toLatin1());
-                else // a key of another keyboard, known by its text alone
-                    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            }
-    }
-}
-} // namespace
 
 class TestGame : public QObject
 {
@@ -225,148 +188,6 @@ private slots:
     {
         QtWindowGeometry noTime(&m_game->form, 0ms);
         QCOMPARE(closing::animateAway(noTime), 1);
-    }
-
-    void messageBoxShowsItsIcon()
-    {
-        QString seen;
-        QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            seen = u"title=%1 text=%2 icon=%3"_s.arg(box->windowTitle(), box->text()).arg(box->icon());
-            box->accept();
-        });
-        platform::QtMessageBox().show(u"one\r\ntwo"_s, u"Title"_s, platform::CriticalOk);
-        QCOMPARE(seen, u"title=Title text=one\ntwo icon=%1"_s.arg(QMessageBox::Critical));
-    }
-
-    // What the window's geometry table cannot say by itself (run at scales 1
-    // and 2 too): the order Tab visits the controls in, ...
-    void tabVisitsTheControlsInTheirOrder()
-    {
-        const auto visits = [](Qt::Key key) {
-            QStringList seen{QApplication::focusWidget()->objectName()};
-            do {
-                QTest::keyClick(QApplication::focusWidget(), key);
-                seen << QApplication::focusWidget()->objectName();
-            } while (seen.back() != seen.front() && seen.size() < 20);
-            return seen.join(u' ');
-        };
-        // Shown verdicts take their stops; the round buttons one, at the selected one.
-        for (const char *verdict : {"Text1", "Text3"})
-            m_game->get(QLatin1String(verdict))->show();
-        run(*m_game, u"Option11 GuessWord"_s);
-        QCOMPARE(visits(Qt::Key_Tab),
-            u"GuessWord GetNewWord Text2 Text3 Option11 WordList PickWord TextBox1 Text1 ShowWord Cword InCor GuessWord"_s);
-        QCOMPARE(visits(Qt::Key_Backtab),
-            u"GuessWord InCor Cword ShowWord Text1 TextBox1 PickWord WordList Option11 Text3 Text2 GetNewWord GuessWord"_s);
-    }
-
-    // ... what is drawn above what, in which colours and bold faces, ...
-    void drawnInItsColoursAndFaces()
-    {
-        for (const QString &verdict : {u"Text1"_s, u"Text3"_s})
-            m_game->get(verdict)->show();
-        for (const QString &name : {u"Text1"_s, u"GuessWord"_s, u"Text2"_s, u"GetNewWord"_s})
-            QCOMPARE(
-                m_game->form.childAt(m_game->get<QWidget>(name)->pos() + QPoint(2, 2)), m_game->get<QWidget>(name));
-        m_game->get(u"Text1"_s)->hide();
-        const QImage image = m_game->form.grab().toImage();
-        image.save(qEnvironmentVariable("TANGLEWICK_TEST_OUTPUT", u"."_s)
-            + u"/window-scale-%1.png"_s.arg(image.devicePixelRatio()));
-        const auto at = [&](const char *name, int x, int y) {
-            const QPoint spot = m_game->get<QWidget>(QLatin1String(name))->pos() + QPoint(x, y);
-            return image.pixelColor(spot * image.devicePixelRatio()).name();
-        };
-        // White tiles, blue frames with the window's grey inside, black rules, the grey window.
-        QCOMPARE(
-            u"tile=%1 frame=%2 inside=%3 rules=%4,%5 window=%6"_s.arg(at("Label2_12", 16, 16), at("Shape1_26", 24, 48),
-                at("Shape1_15", 3, 24), at("Line1", 670, 0), at("Line2", 9, 0), at("Label6", 690, 0)),
-            u"tile=#ffffff frame=#0000c0 inside=#c0c0c0 rules=#000000,#000000 window=#c0c0c0"_s);
-        // The captions' ink is centred across their labels and set at the top.
-        for (const char *name : {"Label3", "Label4"}) {
-            const QImage caption = m_game->get<QWidget>(QLatin1String(name))->grab().toImage();
-            const QRect ink = QRegion(QBitmap::fromImage(caption.createHeuristicMask())).boundingRect();
-            QCOMPARE_LE(qAbs(ink.left() + ink.right() + 1 - caption.width()), 2 * caption.devicePixelRatio());
-            QCOMPARE_LE(ink.top(), 3 * caption.devicePixelRatio());
-        }
-        // The congratulation is written in red.
-        const QImage verdict
-            = m_game->get<QWidget>(u"Text3"_s)->grab().toImage().convertToFormat(QImage::Format_Indexed8);
-        QVERIFY(verdict.colorTable().contains(qRgb(255, 0, 0)));
-        // Courier New and MS Sans Serif where they are installed, else their metric-compatible stand-ins.
-        const auto firstInstalled = [](const QStringList &faces) {
-            for (const QString &face : faces)
-                if (QFontDatabase::families().contains(face, Qt::CaseInsensitive))
-                    return face;
-            return QString();
-        };
-        const QString fixed = firstInstalled({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s}),
-                      sans = firstInstalled({u"MS Sans Serif"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s});
-        QString faces;
-        for (const char *name : {"Label2_12", "Label5", "GuessWord", "Label4", "Text3", "GetNewWord", "Text2"}) {
-            const QFontInfo font(m_game->get<QWidget>(QLatin1String(name))->font());
-            faces += u"%1 %2 %3, "_s.arg(font.family()).arg(font.pixelSize()).arg(font.bold() ? "bold" : "light");
-        }
-        QCOMPARE(faces,
-            u"%1 27 bold, %1 13 bold, %1 16 bold, %2 13 bold, %2 13 bold, %2 16 bold, %2 16 bold, "_s.arg(fixed, sans));
-    }
-
-    // ... the game's own icon on the window, ...
-    void carriesTheGameIcon()
-    {
-        const QImage icon = m_game->form.windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
-        QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-            QImage(u":/icons/tanglewick-32.png"_s).convertToFormat(QImage::Format_ARGB32));
-    }
-
-    // ... its own colours under a dark desktop colour scheme, in every state, ...
-    void keepsItsColoursUnderADarkScheme()
-    {
-        const auto renders = [](Game &game) {
-            QList<QImage> shots;
-            for (const QString &script : {u""_s, u"tri"_s, u"Enter"_s, u"triangle Enter"_s, u"ShowWord"_s}) {
-                run(game, script);
-                shots << game.form.grab().toImage();
-            }
-            return shots;
-        };
-        QApplication::setCursorFlashTime(0); // a caret that does not blink
-        const QList<QImage> standard = renders(*m_game);
-        const QPalette light = QApplication::palette();
-        QPalette dark(Qt::white, QColor(49, 54, 59), Qt::gray, Qt::black, Qt::darkGray, Qt::white, Qt::white,
-            QColor(27, 30, 32), QColor(42, 46, 50));
-        dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
-        QApplication::setPalette(dark);
-        Game game;
-        game.form.load();
-        game.form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&game.form));
-        const QList<QImage> shots = renders(game);
-        QApplication::setPalette(light);
-        shots.back().save(qEnvironmentVariable("TANGLEWICK_TEST_OUTPUT", u"."_s) + u"/window-dark-scheme.png"_s);
-        for (qsizetype state = 0; state < shots.size(); ++state)
-            QVERIFY2(shots[state] == standard[state], qPrintable(u"state %1"_s.arg(state)));
-    }
-
-    // ... and the legend: five lines, each beside its round button.
-    void legendBreaksIntoFiveLinesBesideTheButtons()
-    {
-        QWidget *legend = m_game->get<QWidget>(u"Label5"_s);
-        const QImage image = legend->grab().toImage();
-        QList<qreal> lines; // the middle of each run of rows with ink, in the window
-        for (int y = 0, top = -1; y <= image.height(); ++y) {
-            bool ink = false;
-            for (int x = 0; y < image.height() && x < image.width(); ++x)
-                ink = ink || qGray(image.pixel(x, y)) < 96;
-            if (ink && top < 0)
-                top = y;
-            if (!ink && top >= 0)
-                lines << legend->y() + (top + y) / 2.0 / image.devicePixelRatio() - 0.5;
-            top = ink ? top : -1;
-        }
-        QCOMPARE(lines.size(), 5);
-        for (int n = 8; n <= 12; ++n)
-            QCOMPARE_LE(qAbs(lines[n - 8] - m_game->get<QWidget>(u"Option%1"_s.arg(n))->geometry().center().y()), 3);
     }
 
     // A storm of play, with the game's promises checked after every step.

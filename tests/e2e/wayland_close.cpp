@@ -7,7 +7,6 @@
 #include "app/form1.h"
 #include "app/systemhost.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
@@ -16,41 +15,24 @@
 
 #include <cstdio>
 
-namespace {
-class DismissedSoon final : public platform::MessageBox
-{
-public:
-    void show(const QString &text, const QString &title, platform::MessageStyle style) override
-    {
-        QTimer::singleShot(300, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->button(QMessageBox::Ok)->click();
-        });
-        m_real.show(text, title, style);
-        std::printf("dismissed %lld\n", QDateTime::currentMSecsSinceEpoch());
-        std::fflush(stdout);
-    }
-
-private:
-    platform::QtMessageBox m_real;
-};
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    DismissedSoon summary;
-    platform::ProcessExit programEnd;
-    platform::SystemClock clock;
-    platform::MixingRandom random(clock, 1);
-    platform::Host host{summary, programEnd, clock, random, platform::programDirectory()};
-    Form1 window(host);
+    platform::SystemHost system;
+    Form1 window(system.host());
     window.load();
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window, 10000)) {
-        std::fputs("the window was not shown\n", stderr);
+    if (!QTest::qWaitForWindowExposed(&window, 10000))
         return 1;
-    }
     QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer player; // dismisses the summary a moment after it shows
+    QObject::connect(&player, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            std::printf("dismissed %lld\n", QDateTime::currentMSecsSinceEpoch());
+            std::fflush(stdout);
+            box->accept();
+        }
+    });
+    player.start(300);
     return app.exec();
 }

@@ -7,7 +7,6 @@
 #include "fakehost.h"
 #include "platform/runtimeerror.h"
 #include "play/countertext.h"
-#include "play/draw.h"
 #include "play/guess.h"
 #include "play/scramble.h"
 #include "words/sequentialfile.h"
@@ -207,22 +206,6 @@ private slots:
         QFETCH(int, length);
         QFETCH(bool, playable);
         QCOMPARE(play::isPlayable(entry, length), playable);
-    }
-
-    void drawIndex_data()
-    {
-        const Table<float, int, int> row("r", "count", "index");
-        row("r = 0 draws the first", 0, 6673, 1);
-        row("middle", 0.5, 10, 6);
-        row("r just below 1 draws the last", 1 - 0x1p-24f, 6673, 6673);
-        row("past 32,767 entries", 0.5, 100000, 50001);
-    }
-    void drawIndex()
-    {
-        QFETCH(float, r);
-        QFETCH(int, count);
-        QFETCH(int, index);
-        QCOMPARE(play::drawIndex(r, count), index);
     }
 
     void scrambleLetters_data()

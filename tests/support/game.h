@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 // The window-level state no control shows (controls are found by name).
 class Form1Probe
@@ -85,5 +86,33 @@ struct Game
     Form1 form{fake.host};
     Form1Probe ui{form};
 };
+
+// Plays a script of words: a control's name clicks it (GetNewWord, Option12,
+// GuessWord …); Count=<n> sets the typed count, Set:<box>=<text> a box's
+// text, Remove:<file> deletes a word file; another capitalised word is a key
+// by its name (Enter, Backspace, Ctrl+V …); any other is typed letter by letter.
+inline void run(Game &game, const QString &script)
+{
+    for (const QString &word : script.split(u' ', Qt::SkipEmptyParts)) {
+        QWidget *focus = QApplication::focusWidget();
+        if (word.startsWith(u"Count="))
+            game.ui.TypedCount() = word.section(u'=', 1).toShort();
+        else if (word.startsWith(u"Set:"))
+            game.get(word.mid(4).section(u'=', 0, 0))->setText(word.section(u'=', 1));
+        else if (word.startsWith(u"Remove:"))
+            QFile::remove(game.path(word.mid(7)));
+        else if (QWidget *control = game.get<QWidget>(word))
+            QTest::mouseClick(control, Qt::LeftButton);
+        else if (word.front().isUpper())
+            QTest::keyClick(focus, QKeySequence(word)[0].key(), QKeySequence(word)[0].keyboardModifiers());
+        else
+            for (const QChar c : word) {
+                if (c.unicode() < 0x80)
+                    QTest::keyClick(focus, c.toLatin1());
+                else // a key of another keyboard, known by its text alone
+                    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+    }
+}
 
 #endif

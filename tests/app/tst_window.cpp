@@ -25,9 +25,7 @@ private slots:
     void init()
     {
         m_game = std::make_unique<Game>();
-        m_game->form.load(); // the generator stays at 0: the first word, TRIANGLE
-        m_game->form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&m_game->form));
+        QVERIFY(m_game->start());
     }
 
     void cleanup() { m_game.reset(); }

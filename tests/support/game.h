@@ -50,6 +50,14 @@ struct Game
             text += get<QLabel>(QStringLiteral("Label%1_%2").arg(row).arg(i))->text().leftJustified(1, u'.');
         return text;
     }
+    // Loads and shows the window; the generator stays at 0, so the first
+    // word, TRIANGLE, is drawn. False if the window did not become active.
+    bool start()
+    {
+        form.load();
+        form.show();
+        return QTest::qWaitForWindowActive(&form);
+    }
     QString path(const QString &name) const { return dir.filePath(name); }
     void write(const QString &name, const QByteArray &content) const
     {

@@ -1,8 +1,8 @@
 // What the window's geometry table cannot say by itself, run at scales 1
 // and 2: the order Tab visits the controls in, what is drawn above what, in
 // which colours and faces, the game's icon, the legend beside the round
-// buttons; and the message box the game speaks through. (How it looks under
-// a dark desktop colour scheme is checked end to end: tests/e2e/dark_scheme.sh.)
+// buttons, its colours under a dark palette; and the message box the game
+// speaks through. (tests/e2e/dark_scheme.sh checks a real dark scheme.)
 
 #include "app/systemhost.h"
 #include "game.h"
@@ -116,6 +116,29 @@ private slots:
             QImage(u":/icons/tanglewick-32.png"_s).convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(faces,
             u"%1 27 bold, %1 13 bold, %1 16 bold, %2 13 bold, %2 13 bold, %2 16 bold, %2 16 bold, "_s.arg(fixed, sans));
+    }
+
+    // ... its own colours under a dark desktop palette, in every state, ...
+    void keepsItsColoursUnderADarkPalette()
+    {
+        const auto renders = [](Game &game) {
+            QList<QImage> shots;
+            for (const QString &script : {u""_s, u"tri"_s, u"Enter"_s, u"triangle Enter"_s, u"ShowWord"_s}) {
+                run(game, script);
+                shots << game.form.grab().toImage();
+            }
+            return shots;
+        };
+        QApplication::setCursorFlashTime(0); // a caret that does not blink
+        const QList<QImage> standard = renders(*m_game);
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(QPalette(Qt::white, QColor(49, 54, 59), Qt::gray, Qt::black, Qt::darkGray, Qt::white,
+            Qt::white, QColor(27, 30, 32), QColor(42, 46, 50)));
+        Game dark;
+        QVERIFY(dark.start());
+        const QList<QImage> shots = renders(dark);
+        QApplication::setPalette(light);
+        QVERIFY(shots == standard);
     }
 
     // ... and the legend: five lines, each beside its round button.

@@ -2,6 +2,20 @@
 
 #include <QCommandLineParser>
 
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include "app/controls.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <fcntl.h>
+#include <io.h>
+#include <string>
+#include <windows.h>
+#endif
+
 namespace commandline {
 
 namespace {
@@ -28,6 +42,53 @@ void acceptQtOptions(QCommandLineParser &parser)
     for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 }
+
+#ifdef Q_OS_WIN
+// Whether a standard stream leads somewhere: a file, a pipe or a console.
+bool hasStream(DWORD stream)
+{
+    const HANDLE handle = GetStdHandle(stream);
+    return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// Writes the text on the console of the program that started this one (a
+// command prompt), if there is one. Its prompt is back already, as it does
+// not wait for a GUI program, so the text starts on a line of its own.
+bool toParentConsole(const QString &text)
+{
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return false;
+    bool written = false;
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console != INVALID_HANDLE_VALUE) {
+        const std::wstring wide = (u'\n' + text).toStdWString();
+        DWORD count = 0;
+        written = WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &count, nullptr);
+        CloseHandle(console);
+    }
+    FreeConsole();
+    return written;
+}
+
+// Shows the text in a message box with Windows' own icon: information for
+// the help and the version, a warning for a usage error. The arguments stay
+// out of QApplication: they may be the very ones that are wrong.
+void inMessageBox(const Outcome &outcome)
+{
+    char name[] = TANGLEWICK_PRODUCT_NAME;
+    char *argv[] = {name, nullptr};
+    int argc = 1;
+    QApplication app(argc, argv);
+    QMessageBox box(outcome.onStandardError ? QMessageBox::Warning : QMessageBox::Information,
+        QStringLiteral(TANGLEWICK_PRODUCT_NAME), QString(), QMessageBox::Ok);
+    // The usage is laid out in columns: the window's fixed-pitch face keeps them.
+    box.setTextFormat(Qt::RichText);
+    box.setText(QStringLiteral("<pre style=\"font-family: '%1'\">%2</pre>")
+                    .arg(controls::Fonts().legend.family(), outcome.text.trimmed().toHtmlEscaped()));
+    box.exec();
+}
+#endif
 } // namespace
 
 Outcome read(const QStringList &arguments)
@@ -58,6 +119,24 @@ Outcome read(const QStringList &arguments)
     if (parser.isSet(version))
         return {false, 0, QStringLiteral(TANGLEWICK_PRODUCT_NAME " " TANGLEWICK_VERSION_TEXT "\n"), false};
     return {};
+}
+
+int answer(const Outcome &outcome)
+{
+    std::FILE *const stream = outcome.onStandardError ? stderr : stdout;
+#ifdef Q_OS_WIN
+    if (!hasStream(outcome.onStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
+        if (!toParentConsole(outcome.text))
+            inMessageBox(outcome);
+        return outcome.status;
+    }
+    // The lines end as on every other system, so that a script reading the
+    // text gets the same bytes everywhere.
+    _setmode(_fileno(stream), _O_BINARY);
+#endif
+    std::fputs(outcome.text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return outcome.status;
 }
 
 } // namespace commandline

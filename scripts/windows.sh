@@ -240,6 +240,18 @@ write_zip() {
 }
 
 # --- The game's window under Wine and Xvfb -----------------------------------
+# The id of the first visible window whose title matches $3, waiting up to
+# $2 tenths of a second while process $1 runs; nothing if none came.
+window_while_running() {
+  local window
+  for _ in $(seq "$2"); do
+    window=$(xdotool search --onlyvisible --name "$3" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    gone "$1" && break
+    sleep 0.1
+  done
+  echo "$window"
+}
+
 check_window() {
   say "Starting Tanglewick.exe from the zip under Wine and Xvfb"
   # A home with a space and letters beyond ASCII, as a player's may be.
@@ -263,11 +275,7 @@ check_window() {
   (cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe") >"$work/game.log" 2>&1 &
   local game=$! title window=""
   title="$(printf '%83s' '')Tanglewick"
-  for _ in $(seq 600); do
-    window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    gone "$game" && break
-    sleep 0.1
-  done
+  window=$(window_while_running "$game" 600 "^${title}\$")
   [ -n "$window" ] || fail "no window named '$title' within a minute: $(cat "$work/game.log")"
   local named
   named=$(xdotool getwindowname "$window")
@@ -281,7 +289,7 @@ check_window() {
   [ "$size" = 698x280 ] || fail "the client area is $size, not 698x280"
   # The window's icon, as the desktop gets it, is the game's own.
   xprop -id "$window" -notype 32c _NET_WM_ICON >"$work/icon.txt"
-  convert "$root/data/icons/tanglewick-32.png" -depth 8 rgba:"$work/icon.rgba"
+  /usr/bin/convert "$root/data/icons/tanglewick-32.png" -depth 8 rgba:"$work/icon.rgba"
   python3 - "$work/icon.txt" "$work/icon.rgba" <<'PY' || fail "the window does not carry the game's icon"
 import sys
 text = open(sys.argv[1]).read().split("=", 1)[1]
@@ -305,7 +313,7 @@ while at + 2 <= len(values):
 sys.exit(1)
 PY
   screenshot=$build/tanglewick-under-wine.png
-  xwd -root | convert xwd:- -trim +repage "$screenshot"
+  xwd -root | /usr/bin/convert xwd:- -trim +repage "$screenshot"
   say "Window: '$title', ${size} client area, the game's icon; screenshot $screenshot"
   xdotool windowclose "$window" 2>/dev/null || true
   stop "$game" 50
@@ -321,14 +329,9 @@ PY
     echo "$status" >"$work/status"
   ) >/dev/null 2>&1 &
   game=$!
-  window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Tanglewick$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    gone "$game" && break
-    sleep 0.1
-  done
+  window=$(window_while_running "$game" 300 '^Tanglewick$')
   [ -n "$window" ] || fail "no message box told of the stray argument"
-  xwd -root | convert xwd:- -trim +repage "$build/usage-error-under-wine.png"
+  xwd -root | /usr/bin/convert xwd:- -trim +repage "$build/usage-error-under-wine.png"
   xdotool windowactivate --sync "$window" key Return 2>/dev/null || xdotool key Return
   await 100 gone "$game" || fail "the program did not end when the message box was dismissed"
   [ "$(cat "$work/status")" = 64 ] || fail "the program ended with status $(cat "$work/status"), not 64"

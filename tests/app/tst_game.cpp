@@ -48,6 +48,7 @@ private slots:
         row("Enter on an empty box is wrong; a counted key hides the message", "Enter 5", "typed=1 wrong=1");
         row("seven letters and a digit complete the guess", "triangl5e", "box=E wrong=1 verdict=incorrect");
         row("Backspace takes back the last letter, if any", "Backspace tri Backspace", "box=TR you=TR.......... typed=2");
+        row("the same letters are wrong outside the word list, as are a list word's", "relating Enter abhorred Enter", "wrong=2 verdict=incorrect");
         row("another word of the list with the same letters is right", "integral Enter", "box=INTEGRAL(hidden) you=INTEGRAL.... typed=8 score=1 verdict=correct focus=GetNewWord");
         row("a Turkish capital \u0130 and dotless \u0131 are I; other letters are counted, not typed", "tr\u0130\u0131\u00e9", "box=TRII you=TRII........ typed=5");
         row("Escape, a sign past Z and Ctrl keys are counted, never obeyed", "tr Escape ~ Ctrl+V Ctrl+A Ctrl+Z", "box=TR you=TR.......... typed=7");
@@ -129,6 +130,7 @@ private slots:
         row("NUL bytes and control characters", QByteArray("ap\0ple\r\nle\x07mon\r\nmango\r\n", 22), "bottom=MANGO top=MANGO");
         row("no playable word", "caf\xC3\xA9\r\n\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xBE\r\nwatermelons\r\n", "-");
         row("shorter words", "cat\r\nox\r\n", "bottom=CAT top=OX");
+        row("A to Z, any case; sharp s as SS, if that fits", "abschlu\xC3\x9F\r\nma\xC3\x9Fstab\r\nZanzibar\r\n", "bottom=MASSSTAB top=ZANZIBAR");
         row("longer words passed over", "internationalisation\r\nlemon\r\nwatermelons\r\n", "bottom=LEMON top=LEMON");
         row("100,000 entries", "apple\r\n" + QByteArray("lemon\r\n").repeated(99998) + "mango\r\n", "bottom=APPLE top=MANGO");
         // clang-format on

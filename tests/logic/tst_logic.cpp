@@ -1,5 +1,5 @@
 // The game's logic without a window: the clock, the random generator and the
-// report of an unhandled error; the word files; the counters, guesses and
+// report of an unhandled error; the word files; the counters and the
 // scrambling; and the time played, summary and animation of the closing window.
 
 #include "app/closing.h"
@@ -7,7 +7,6 @@
 #include "fakehost.h"
 #include "platform/runtimeerror.h"
 #include "play/countertext.h"
-#include "play/guess.h"
 #include "play/scramble.h"
 #include "words/sequentialfile.h"
 #include "words/wordfiles.h"
@@ -167,45 +166,6 @@ private slots:
         QString result;
         QCOMPARE(errorOf([&] { result = play::incrementCounterText(text); }), error);
         QCOMPARE(result, raised);
-    }
-
-    void guessAgainstTriangle_data()
-    {
-        const Table<QString, bool, bool> row("guess", "sameLetters", "right");
-        row("the answer", "TRIANGLE", true, true);
-        row("another list word, same letters", "INTEGRAL", true, true);
-        row("same letters, not in the list", "RELATING", true, false);
-        row("a letter more", "TRIANGLES", false, false);
-        row("in the list, other letters", "ABHORRED", false, false);
-    }
-    void guessAgainstTriangle()
-    {
-        words::EntryList list;
-        for (const QString &entry : {words::Separator, u"integral"_s, u"triangle"_s, u"abhorred"_s})
-            list.append(entry);
-        QFETCH(QString, guess);
-        QFETCH(bool, sameLetters);
-        QFETCH(bool, right);
-        QCOMPARE(play::sameLetters(guess, u"TRIANGLE"), sameLetters);
-        QCOMPARE(play::isRightGuess(guess, "TRIANGLE", list), right);
-    }
-
-    void isPlayable_data()
-    {
-        const Table<QString, int, bool> row("entry", "length", "playable");
-        row("A, Z, a and z", "AZaz", 4, true);
-        row("empty", "", 8, false);
-        row("too long", "TRIANGLES", 8, false);
-        row("accented", u"caf\u00E9"_s, 8, false);
-        row("sharp s fits as SS", u"ma\u00DFe"_s, 5, true);
-        row("sharp s too long as SS", u"gro\u00DFe"_s, 5, false);
-    }
-    void isPlayable()
-    {
-        QFETCH(QString, entry);
-        QFETCH(int, length);
-        QFETCH(bool, playable);
-        QCOMPARE(play::isPlayable(entry, length), playable);
     }
 
     void scrambleLetters_data()

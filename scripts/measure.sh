@@ -106,4 +106,4 @@ echo
 
 for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
 pids=()
-bash "$here/tests/e2e/play_under_x11.sh" "$build/src/tanglewick" "$here/data" | grep 'took'
+bash "$here/tests/e2e/play_under_x11.sh" "$build/src/tanglewick" "$here/data" | grep -m1 'to the end'

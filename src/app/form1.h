@@ -57,8 +57,8 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    // Tests read and steer the window's controls and state through it.
-    friend class Form1Probe;
+    // Tests read and steer the window's state through their Game.
+    friend struct Game;
 
     // Event handlers.
     void Form_Load();

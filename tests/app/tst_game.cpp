@@ -85,7 +85,7 @@ private slots:
         game.fake.clock.msecs = (9 * 3600 + 30 * 60 + 15) * 1000 + 400;
         game.fake.random.values = {0.4f}; // the second of three words, and each letter's draw in the shuffle
         game.form.load();
-        QCOMPARE(game.ui.held(),
+        QCOMPARE(game.held(),
             "WordFile=" + game.path(u"Words8.Txt"_s) + " WordCount=3 PickIndex=2 StartTime=09:30:15 EndTime=00:00:00");
         QAbstractItemModelTester model(game.get<QAbstractItemView>(u"WordList"_s)->model());
         game.form.show(); // the list box asks for the rows it shows
@@ -171,23 +171,19 @@ private slots:
             QCloseEvent again; // as the window manager sends it
             QApplication::sendEvent(&m_game->form, &again);
         };
+        QtWindowGeometry noTime(&m_game->form, 0ms); // an animation out of time shows one pass
+        QCOMPARE(closing::animateAway(noTime), 1);
         m_game->form.close();
         const QString summary = closing::summaryText(platform::timeSerial(0, 2, 5), u"3"_s, u"1"_s, u"2"_s);
         QCOMPARE(
             m_game->fake.messageBox.shown, QList<ShownMessage>({{summary, u"Tanglewick"_s, platform::InformationOk}}));
-        QCOMPARE(m_game->ui.held().section(u' ', -1), u"EndTime=12:02:05"_s);
+        QCOMPARE(m_game->held().section(u' ', -1), u"EndTime=12:02:05"_s);
         // The window slid away until its top passed the screen's width, and
         // the program was to end within half a second, whatever held it up.
         QVERIFY(m_game->form.y() > m_game->form.screen()->geometry().width());
         QCOMPARE_LE(m_game->fake.programEnd.deadline.value_or(1h), 400ms);
         QCOMPARE(m_game->fake.programEnd.deadlineStatus, platform::NormalExit);
         QCOMPARE(m_game->fake.programEnd.status, platform::NormalExit); // and it ended so, once it had gone
-    }
-
-    void closingAnimationHasItsTime()
-    {
-        QtWindowGeometry noTime(&m_game->form, 0ms);
-        QCOMPARE(closing::animateAway(noTime), 1);
     }
 
     // A storm of play, with the game's promises checked after every step.

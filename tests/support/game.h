@@ -14,20 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The window-level state no control shows (controls are found by name).
-class Form1Probe
-{
-public:
-    std::int16_t &TypedCount() { return form.TypedCount; }
-    QString held() const
-    {
-        return QStringLiteral("WordFile=%1 WordCount=%2 PickIndex=%3 StartTime=%4 EndTime=%5")
-            .arg(form.WordFile, QString::number(form.WordCount), QString::number(form.PickIndex),
-                platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
-    }
-    Form1 &form;
-};
-
 struct Game
 {
     Game() // a word file a length, TRIANGLE first
@@ -36,6 +22,14 @@ struct Game
             = {"triangle\r\nintegral\r\nabhorred", "abandoned", "abbreviate", "battlefield", "accidentally"};
         for (int length = 8; length <= 12; ++length)
             write(QStringLiteral("Words%1.Txt").arg(length), words[length - 8]);
+    }
+    std::int16_t &TypedCount() { return form.TypedCount; }
+    // The window-level state no control shows.
+    QString held() const
+    {
+        return QStringLiteral("WordFile=%1 WordCount=%2 PickIndex=%3 StartTime=%4 EndTime=%5")
+            .arg(form.WordFile, QString::number(form.WordCount), QString::number(form.PickIndex),
+                platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
     }
     template<typename Control = QLineEdit> Control *get(const QString &name) const
     {
@@ -75,7 +69,7 @@ struct Game
                    correct = get(QStringLiteral("Text3"))->isVisible();
         const QWidget *focus = QApplication::focusWidget();
         QStringList fields{"box=" + guess->text() + (guess->isHidden() ? "(hidden)" : ""), "you=" + tiles(2),
-            "typed=" + QString::number(ui.TypedCount()), "words=" + text("Cword"), "wrong=" + text("InCor"),
+            "typed=" + QString::number(TypedCount()), "words=" + text("Cword"), "wrong=" + text("InCor"),
             "score=" + text("Text2"),
             "verdict="
                 + QString::fromLatin1(incorrect ? (correct ? "both" : "incorrect") : (correct ? "correct" : "none")),
@@ -92,7 +86,6 @@ struct Game
     QTemporaryDir dir;
     FakeHost fake{QDir::toNativeSeparators(dir.path())};
     Form1 form{fake.host};
-    Form1Probe ui{form};
 };
 
 // Plays a script of words: a control's name clicks it (GetNewWord, Option12,
@@ -104,7 +97,7 @@ inline void run(Game &game, const QString &script)
     for (const QString &word : script.split(u' ', Qt::SkipEmptyParts)) {
         QWidget *focus = QApplication::focusWidget();
         if (word.startsWith(u"Count="))
-            game.ui.TypedCount() = word.section(u'=', 1).toShort();
+            game.TypedCount() = word.section(u'=', 1).toShort();
         else if (word.startsWith(u"Set:"))
             game.get(word.mid(4).section(u'=', 0, 0))->setText(word.section(u'=', 1));
         else if (word.startsWith(u"Remove:"))

@@ -79,42 +79,29 @@ head -c 1048576 /dev/zero >"$scratch/large/nul-bytes"
 # without these options gives the full stacks.
 asan_options=${ASAN_OPTIONS:-detect_leaks=1:malloc_context_size=3:quarantine_size_mb=64}
 
+# Runs the fuzzer from the scratch folder with the arguments given, its output in log $1.
+fuzzer() {
+  (cd "$scratch" && TANGLEWICK_FUZZ_TMPDIR="$scratch/files" ASAN_OPTIONS="$asan_options" \
+    UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" "$build/wordfile_fuzzer" \
+    -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$build/artifacts/" "${@:2}") >"$1" 2>&1
+}
+
 echo "Reading $(ls "$scratch/large" | wc -l) large word files of 1 MiB"
 status=0
-(
-  cd "$scratch"
-  TANGLEWICK_FUZZ_TMPDIR="$scratch/files" ASAN_OPTIONS="$asan_options" \
-    "$build/wordfile_fuzzer" -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$build/artifacts/" "$scratch"/large/*
-) >"$scratch/large.log" 2>&1 || status=$?
+fuzzer "$scratch/large.log" "$scratch"/large/* || status=$?
 if [ "$status" -ne 0 ]; then
   tail -n 40 "$scratch/large.log" >&2
   last=$(sed -n 's|^Running: ||p' "$scratch/large.log" | tail -n 1)
-  if [ -n "$last" ] && [ -f "$last" ]; then
-    cp "$last" "$build/artifacts/large-$(basename "$last")"
-    echo "FAILED: reading the large word file $(basename "$last") stopped with status $status;" \
-      "it is kept as $build/artifacts/large-$(basename "$last")" >&2
-  else
-    echo "FAILED: reading the large word files stopped with status $status" >&2
-  fi
+  [ -n "$last" ] && [ -f "$last" ] && cp "$last" "$build/artifacts/large-$(basename "$last")"
+  echo "FAILED: reading the large word file ${last##*/} stopped with status $status;" \
+    "it is kept in $build/artifacts/ as large-${last##*/}" >&2
   exit 1
 fi
 sed -n 's|^Executed '"$scratch"'/large/\([^ ]*\) in \([0-9]*\) ms$|  \1: \2 ms|p' "$scratch/large.log"
 
 echo "Fuzzing the word-file reader for $seconds s"
-(
-  cd "$scratch"
-  TANGLEWICK_FUZZ_TMPDIR="$scratch/files" \
-    ASAN_OPTIONS="$asan_options" \
-    UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
-    "$build/wordfile_fuzzer" "$scratch/corpus" \
-    -dict="$here/fuzz/wordfile.dict" \
-    -max_total_time="$seconds" \
-    -max_len=65536 \
-    -timeout=10 \
-    -rss_limit_mb=2048 \
-    -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/"
-) >"$log" 2>&1 || status=$?
+fuzzer "$log" "$scratch/corpus" -dict="$here/fuzz/wordfile.dict" -max_total_time="$seconds" -max_len=65536 \
+  -print_final_stats=1 || status=$?
 
 # libFuzzer reports on stderr; show its closing lines and figures.
 echo "--- fuzzer log (last lines) ---"

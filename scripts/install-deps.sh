@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, when any is missing.
-# Usage: install-deps.sh [run|test|screen-reader]
+# Usage: install-deps.sh [run|test|screen-reader|windows]
 #   run            what building and playing the game needs
 #   test           that, and what the tests need: an X server and a window
 #                  manager for the end-to-end tests, GNOME's mutter with
@@ -15,6 +15,8 @@
 #   screen-reader  what the screen-reader test needs alone: an X server, a
 #                  window manager, the accessibility bus, Orca, and the AT-SPI
 #                  bindings for Python
+#   windows        what scripts/windows.sh needs: MinGW-w64, Qt's host tools
+#                  and Debian's source tools, Wine, Xvfb, ImageMagick, zip
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
@@ -24,6 +26,10 @@ test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev
     mutter xwayland weston qt6-wayland x11-apps libx11-dev dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
+windows)
+  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev
+    qt6-base-dev-tools dpkg-dev wine wine64 fonts-wine fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool
+    x11-utils x11-apps openbox wmctrl imagemagick zip unzip python3) ;;
 esac
 
 missing=()

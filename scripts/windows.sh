@@ -2,20 +2,15 @@
 # Builds Tanglewick for 64-bit Windows on Debian, checks it under Wine and
 # writes the zip a player unpacks and runs.
 # Usage: windows.sh [qt|tests|zip]
-#   (no argument)  everything: what is missing is installed, Qt for Windows
-#                  is built once into the cache, the game and its tests are
-#                  cross-built, the tests run under Wine, the game's window is
-#                  checked under Wine and Xvfb, and the zip is written to
-#                  the build folder
-#   qt             only what is missing is installed and Qt for Windows built
-#   tests, zip     (once that is done) the game built and only its tests run,
-#                  or only the zip written and its window checked
-# Environment:
-#   TANGLEWICK_WINDOWS_CACHE  where Qt's source, Qt for Windows and Wine's
-#                             prefix are kept (~/.cache/tanglewick-windows)
-#   TANGLEWICK_WINDOWS_BUILD  the game's build folder (build-windows in the
-#                             source tree)
-#   JOBS                      parallel build jobs (the number of cores)
+#   (no argument)  all of it: installs what is missing, builds Qt for Windows
+#                  once into the cache, cross-builds the game and its tests,
+#                  runs the tests under Wine, writes the zip to the build
+#                  folder and checks the game's window from it under Wine
+#   qt | tests | zip   (once Qt is built) only Qt, only the tests, or only
+#                  the zip and its window check
+# Environment: TANGLEWICK_WINDOWS_CACHE (Qt's source, Qt for Windows and
+# Wine's prefix; ~/.cache/tanglewick-windows), TANGLEWICK_WINDOWS_BUILD (the
+# build folder; build-windows in the source tree), JOBS (parallel jobs).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,22 +26,6 @@ die() { echo "windows.sh: $*" >&2; exit 1; }
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-
-# --- What is missing is installed ------------------------------------------
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  qt6-base-dev qt6-base-dev-tools wine wine64 fonts-wine xvfb xauth xdotool x11-utils x11-apps openbox wmctrl
-  imagemagick zip unzip python3
-  fonts-liberation2 fonts-dejavu-core dpkg-dev)
-install_missing() {
-  local missing=() package
-  for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-  done
-  [ ${#missing[@]} -eq 0 ] && return
-  say "Installing ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
 
 # --- Qt for Windows, from Debian's own source of the Qt the host has ---------
 # The version of Debian's Qt on the host, whose tools build Qt for Windows
@@ -240,18 +219,6 @@ write_zip() {
 }
 
 # --- The game's window under Wine and Xvfb -----------------------------------
-# The id of the first visible window whose title matches $3, waiting up to
-# $2 tenths of a second while process $1 runs; nothing if none came.
-window_while_running() {
-  local window
-  for _ in $(seq "$2"); do
-    window=$(xdotool search --onlyvisible --name "$3" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    gone "$1" && break
-    sleep 0.1
-  done
-  echo "$window"
-}
-
 check_window() {
   say "Starting Tanglewick.exe from the zip under Wine and Xvfb"
   # A home with a space and letters beyond ASCII, as a player's may be.
@@ -262,9 +229,7 @@ check_window() {
   folder="C:\\users\\Zoë\\Meine Spiele\\Tanglewick"
   # shellcheck source=lib/x11test.sh
   . "$root/scripts/lib/x11test.sh"
-  local prefix=$WINEPREFIX
   start_x11
-  export WINEPREFIX=$prefix
   # Wine's own server runs in this X session; none is left from before, and
   # none outlives it, whatever the outcome.
   wineserver -k 2>/dev/null || true
@@ -275,11 +240,7 @@ check_window() {
   (cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe") >"$work/game.log" 2>&1 &
   local game=$! title window=""
   title="$(printf '%83s' '')Tanglewick"
-  window=$(window_while_running "$game" 600 "^${title}\$")
-  [ -n "$window" ] || fail "no window named '$title' within a minute: $(cat "$work/game.log")"
-  local named
-  named=$(xdotool getwindowname "$window")
-  [ "$named" = "$title" ] || fail "the window is named '$named'"
+  window=$(await 600 window_named "^${title}\$") || fail "no window named '$title' within a minute: $(cat "$work/game.log")"
   # No message box beside it (a word file not found would show one).
   sleep 2
   ! xdotool search --onlyvisible --name '^(Tanglewick|Error)$' >/dev/null 2>&1 ||
@@ -292,24 +253,16 @@ check_window() {
   /usr/bin/convert "$root/data/icons/tanglewick-32.png" -depth 8 rgba:"$work/icon.rgba"
   python3 - "$work/icon.txt" "$work/icon.rgba" <<'PY' || fail "the window does not carry the game's icon"
 import sys
-text = open(sys.argv[1]).read().split("=", 1)[1]
-values = [int(v) for v in text.replace("\n", " ").split(",") if v.strip()]
+v = [int(x) for x in open(sys.argv[1]).read().split("=", 1)[1].replace("\n", " ").split(",") if x.strip()]
 png = open(sys.argv[2], "rb").read()
-want = [(png[i + 3], png[i], png[i + 1], png[i + 2]) for i in range(0, len(png), 4)]
-at = 0
-while at + 2 <= len(values):
-    w, h = values[at], values[at + 1]
-    pixels = values[at + 2 : at + 2 + w * h]
-    at += 2 + w * h
-    if (w, h) != (32, 32):
-        continue
-    got = [((p >> 24) & 255, (p >> 16) & 255, (p >> 8) & 255, p & 255) for p in pixels]
-    # Colours as premultiplied or not: compare where the icon is opaque,
-    # and transparency everywhere.
-    if all(abs(g[0] - w_[0]) <= 1 and (w_[0] < 255 or max(abs(a - b) for a, b in zip(g[1:], w_[1:])) <= 2)
-           for g, w_ in zip(got, want)):
+want = [(png[i + 3], *png[i:i + 3]) for i in range(0, len(png), 4)]
+while len(v) >= 2:  # each icon: width, height, then ARGB pixels
+    w, h, v = v[0], v[1], v[2:]
+    got, v = [(p >> 24 & 255, p >> 16 & 255, p >> 8 & 255, p & 255) for p in v[: w * h]], v[w * h :]
+    # Colours premultiplied or not: alike where the icon is opaque; transparency alike everywhere.
+    if (w, h) == (32, 32) and all(abs(g[0] - e[0]) <= 1 and (e[0] < 255 or max(abs(x - y) for x, y in zip(g, e)) <= 2)
+                                  for g, e in zip(got, want)):
         sys.exit(0)
-    print("32x32 icon differs", file=sys.stderr)
 sys.exit(1)
 PY
   screenshot=$build/tanglewick-under-wine.png
@@ -323,14 +276,9 @@ PY
   # program, say): the usage error comes up in a message box, and the program
   # ends with the usage error's status once it is dismissed.
   say "A stray argument, without a console"
-  (
-    cd / && status=0
-    env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe" Zoë.txt || status=$?
-    echo "$status" >"$work/status"
-  ) >/dev/null 2>&1 &
+  (set +e; cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe" Zoë.txt; echo $? >"$work/status") >/dev/null 2>&1 &
   game=$!
-  window=$(window_while_running "$game" 300 '^Tanglewick$')
-  [ -n "$window" ] || fail "no message box told of the stray argument"
+  window=$(await 300 window_named '^Tanglewick$') || fail "no message box told of the stray argument"
   xwd -root | /usr/bin/convert xwd:- -trim +repage "$build/usage-error-under-wine.png"
   xdotool windowactivate --sync "$window" key Return 2>/dev/null || xdotool key Return
   await 100 gone "$game" || fail "the program did not end when the message box was dismissed"
@@ -340,17 +288,9 @@ PY
 }
 
 case ${1:-all} in
-qt) install_missing; build_qt ;;
-all)
-  install_missing
-  build_qt
-  prepare_wine
-  build_game
-  run_tests
-  write_zip
-  (check_window)
-  say "Done: $build/$zip_name"
-  ;;
+all) "$root/scripts/install-deps.sh" windows; build_qt; prepare_wine; build_game; run_tests; write_zip; (check_window)
+  say "Done: $build/$zip_name" ;;
+qt) "$root/scripts/install-deps.sh" windows; build_qt ;;
 # Single steps, once Qt is built and the game configured.
 tests) build_qt; prepare_wine; build_game; run_tests ;;
 zip) build_qt; prepare_wine; build_game; write_zip; (check_window) ;;

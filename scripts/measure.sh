@@ -24,19 +24,9 @@ build="$here/build-release"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTANGLEWICK_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "measure: $*" >&2; exit 1; }
-. "$here/scripts/lib/xserver.sh"
-start_xvfb "$work"
-# A desktop session's runtime directory, which Qt looks for.
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
+. "$here/scripts/lib/x11test.sh"
+make_work
+start_xvfb
 
 # Each program runs from one directory, the game's with the shipped word files.
 cp "$build/src/tanglewick" "$build/src/"Words*.Txt "$work/"
@@ -104,6 +94,5 @@ QT_QPA_PLATFORM=offscreen "$build/bench/tanglewick_bench" --benchmark_repetition
   --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '^Benchmark|_median'
 echo
 
-for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-pids=()
+cleanup && pids=() # the X server's work is done
 bash "$here/tests/e2e/play_under_x11.sh" "$build/src/tanglewick" "$here/data" | grep -m1 'to the end'

@@ -2,7 +2,6 @@
 # an X server and a window manager of the test's own in a work directory,
 # and at exit the end of every process the test started (its pids, last
 # started first) and of the work directory.
-. "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 # The commands named that are not installed, on one line.
 missing() { local tool; for tool; do command -v "$tool" >/dev/null || printf '%s ' "$tool"; done; }
@@ -29,10 +28,20 @@ make_work() {
   unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
   mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
 }
+# Starts an X server of our own and points DISPLAY at it. Xvfb picks a
+# free display itself and tells it; -noreset keeps it up between clients.
+start_xvfb() {
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  pids+=($!)
+  await 50 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+  await 50 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer"
+  unset QT_QPA_PLATFORM
+}
 # Makes the work directory, then starts Xvfb and openbox.
 start_x11() {
   make_work
-  start_xvfb "$work"
+  start_xvfb
   openbox >/dev/null 2>&1 &
   pids+=($!)
   await 50 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"

@@ -12,42 +12,29 @@ build=$here/build-asan
 
 "$here/scripts/install-deps.sh" test
 
-# Debug: no optimisation to hide faults behind, and Qt's own Q_ASSERT checks
-# (index bounds of QList, QString and the like) stay on in the Qt code our
-# files include. _GLIBCXX_ASSERTIONS adds the same bounds checks to the
-# standard containers, which AddressSanitizer cannot see past a container's
-# size while it is still within its capacity.
+# Debug: no optimisation to hide faults behind, and Qt's Q_ASSERT bounds
+# checks on in the Qt code our files include; _GLIBCXX_ASSERTIONS adds them
+# to the standard containers, within whose capacity AddressSanitizer is blind.
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTANGLEWICK_SANITIZE=ON -DTANGLEWICK_BUILD_BENCHMARKS=OFF \
   -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-# Every option is given explicitly so the run does not depend on the
-# defaults of the compiler's sanitizer runtime. Options already set by the
-# caller come last and win (handy for verbosity=1 and the like).
-# - AddressSanitizer: stop at the first error with exit status 1 (not an
-#   abort, so no core files); also catch use of a local after its function
-#   returned (a lambda or a signal holding a reference to a dead local) and
-#   a global built from another file's global that is not built yet.
-# - UndefinedBehaviorSanitizer: the build already makes every check fatal
-#   (-fno-sanitize-recover=all); halt_on_error keeps it so for any code
-#   built without that flag, and the stack and the check's name say where.
-# - LeakSanitizer: runs when each program exits; system-library leaks are
-#   suppressed by scripts/sanitizers/lsan.supp; what it hid is shown after
-#   the run so that no suppression goes unnoticed.
+# Every option is explicit, not the runtime's default; the caller's own come
+# last and win. AddressSanitizer stops at the first error with status 1 (no
+# core files) and also catches a local used after its function returned and
+# globals built in the wrong order; UndefinedBehaviorSanitizer halts with a
+# stack; LeakSanitizer checks each program at exit, what the suppressions of
+# system-library leaks hid is shown after the run.
 export QT_QPA_PLATFORM=offscreen
-asan=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=1
-asan+=:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
-asan+=:print_summary=1:color=never
+asan=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=1:detect_stack_use_after_return=1
+asan+=:check_initialization_order=1:strict_init_order=1:print_summary=1:color=never
 export ASAN_OPTIONS=$asan${ASAN_OPTIONS:+:$ASAN_OPTIONS}
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:report_error_type=1:color=never${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}
 export LSAN_OPTIONS=suppressions=$here/scripts/sanitizers/lsan.supp:print_suppressions=1${LSAN_OPTIONS:+:$LSAN_OPTIONS}
 
-# The X11 test (e2e_play_under_x11) inherits this environment through ctest,
-# so the real game runs instrumented under Xvfb as well: an error there ends
-# it with status 1 instead of the 0 or 2 the test expects. Its leaks are not
-# checked there: the game leaves through std::_Exit, which runs no exit
-# handler, LeakSanitizer's included; the test programs build and close the
-# same window in-process, and their leaks are checked.
+# The end-to-end tests inherit this through ctest, so the real game runs
+# instrumented too (its leaks are not checked: it leaves through std::_Exit;
+# the test programs build and close the same window in-process).
 status=0
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j"$(nproc)" "$@" || status=$?
 

@@ -10,7 +10,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
-#include <QClipboard>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -20,22 +19,11 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-class TestGame : public QObject
+class TestGame : public GameTest
 {
     Q_OBJECT
 
-    std::unique_ptr<Game> m_game;
-
 private slots:
-    void init()
-    {
-        m_game = std::make_unique<Game>();
-        QApplication::clipboard()->setText(u"TRIANGLE"_s);
-        QVERIFY(m_game->start());
-    }
-
-    void cleanup() { m_game.reset(); }
-
     void play_data()
     {
         const Table<QString, QString> row("script", "state");
@@ -103,36 +91,23 @@ private slots:
         QCOMPARE(game.fake.random.draws, 1 + 8);
     }
 
-    void everyPlayableWordIsEquallyLikely()
-    {
-        // Blank lines before a word must not hand it their draws.
-        m_game->write(u"Words8.Txt"_s, "apple\r\n\r\n\r\n\r\nlemon\r\n\r\nmango\r\n");
-        run(*m_game, u"Option9 Option8"_s);
-        QMap<QString, int> drawn;
-        for (int i = 0; i < 300; ++i) {
-            m_game->fake.random.values = {(static_cast<float>(i) + 0.5f) / 300};
-            run(*m_game, u"GetNewWord"_s);
-            ++drawn[m_game->text("PickWord")];
-        }
-        QCOMPARE(drawn, (QMap<QString, int>{{u"APPLE"_s, 100}, {u"LEMON"_s, 100}, {u"MANGO"_s, 100}}));
-    }
-
     void badWordFiles_data()
     {
-        // Content "<none>": no file, "<dir>": a directory in its place. Drawn: the words drawn at the bottom
-        // and the top of the draw (bottom=... top=...), or "-": the file is reported and the game ends.
+        // Content "<none>": no file, "<dir>": a directory in its place. Drawn: the words drawn at 0, 1/6, 1/2,
+        // 5/6 and the top of the draw, or "-": the file is reported and the game ends.
         const Table<QByteArray, QString> row("content", "drawn");
         // clang-format off
         row("missing", "<none>", "-");
         row("a directory", "<dir>", "-");
         row("empty", "", "-");
         row("only blank lines", "\r\n\r\n\n", "-");
-        row("NUL bytes and control characters", QByteArray("ap\0ple\r\nle\x07mon\r\nmango\r\n", 22), "bottom=MANGO top=MANGO");
+        row("NUL bytes and control characters", QByteArray("ap\0ple\r\nle\x07mon\r\nmango\r\n", 22), "MANGO MANGO MANGO MANGO MANGO");
         row("no playable word", "caf\xC3\xA9\r\n\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xBE\r\nwatermelons\r\n", "-");
-        row("shorter words", "cat\r\nox\r\n", "bottom=CAT top=OX");
-        row("A to Z, any case; sharp s as SS, if that fits", "abschlu\xC3\x9F\r\nma\xC3\x9Fstab\r\nZanzibar\r\n", "bottom=MASSSTAB top=ZANZIBAR");
-        row("longer words passed over", "internationalisation\r\nlemon\r\nwatermelons\r\n", "bottom=LEMON top=LEMON");
-        row("100,000 entries", "apple\r\n" + QByteArray("lemon\r\n").repeated(99998) + "mango\r\n", "bottom=APPLE top=MANGO");
+        row("blank lines hand their draws to no word", "apple\r\n\r\n\r\n\r\nlemon\r\n\r\nmango\r\n", "APPLE APPLE LEMON MANGO MANGO");
+        row("shorter words", "cat\r\nox\r\n", "CAT CAT OX OX OX");
+        row("A to Z, any case; sharp s as SS, if that fits", "abschlu\xC3\x9F\r\nma\xC3\x9Fstab\r\nZanzibar\r\n", "MASSSTAB MASSSTAB ZANZIBAR ZANZIBAR ZANZIBAR");
+        row("longer words passed over", "internationalisation\r\nlemon\r\nwatermelons\r\n", "LEMON LEMON LEMON LEMON LEMON");
+        row("100,000 entries", "apple\r\n" + QByteArray("lemon\r\n").repeated(99998) + "mango\r\n", "APPLE LEMON LEMON LEMON MANGO");
         // clang-format on
     }
 
@@ -154,10 +129,13 @@ private slots:
             QCOMPARE(game.fake.programEnd.status, std::optional(platform::MissingWordFileExit));
             return;
         }
-        const QString first = game.text("PickWord");
-        game.fake.random.values = {std::nextafter(1.0f, 0.0f)};
-        run(game, u"GetNewWord"_s);
-        QCOMPARE(u"bottom=%1 top=%2"_s.arg(first, game.text("PickWord")), drawn);
+        QStringList words{game.text("PickWord")};
+        for (const float draw : {1 / 6.0f, 0.5f, 5 / 6.0f, std::nextafter(1.0f, 0.0f)}) {
+            game.fake.random.values = {draw};
+            run(game, u"GetNewWord"_s);
+            words << game.text("PickWord");
+        }
+        QCOMPARE(words.join(u' '), drawn);
         QVERIFY(game.fake.messageBox.shown.isEmpty());
     }
 

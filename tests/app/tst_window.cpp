@@ -1,8 +1,9 @@
 // What the window's geometry table cannot say by itself, run at scales 1
 // and 2: the order Tab visits the controls in, what is drawn above what, in
 // which colours and faces, the game's icon, the legend beside the round
-// buttons, its colours under a dark palette; and the message box the game
-// speaks through. (tests/e2e/dark_scheme.sh checks a real dark scheme.)
+// buttons; and the message box the game speaks through. That the window
+// keeps its colours under a dark desktop scheme, tests/e2e/dark_scheme.sh
+// checks on a real one.
 
 #include "app/systemhost.h"
 #include "game.h"
@@ -15,21 +16,11 @@
 
 using namespace Qt::StringLiterals;
 
-class TestWindow : public QObject
+class TestWindow : public GameTest
 {
     Q_OBJECT
 
-    std::unique_ptr<Game> m_game;
-
 private slots:
-    void init()
-    {
-        m_game = std::make_unique<Game>();
-        QVERIFY(m_game->start());
-    }
-
-    void cleanup() { m_game.reset(); }
-
     void messageBoxShowsItsIcon()
     {
         QString seen;
@@ -91,11 +82,10 @@ private slots:
             = m_game->get<QWidget>(u"Text3"_s)->grab().toImage().convertToFormat(QImage::Format_Indexed8);
         QVERIFY(verdict.colorTable().contains(qRgb(255, 0, 0)));
         // Courier New and MS Sans Serif where they are installed, else their metric-compatible stand-ins.
-        const auto firstInstalled = [](const QStringList &faces) {
-            for (const QString &face : faces)
-                if (QFontDatabase::families().contains(face, Qt::CaseInsensitive))
-                    return face;
-            return QString();
+        const auto firstInstalled = [](QStringList faces) {
+            faces.removeIf(
+                [](const QString &face) { return !QFontDatabase::families().contains(face, Qt::CaseInsensitive); });
+            return faces.value(0);
         };
         const QString fixed = firstInstalled({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s}),
                       sans = firstInstalled({u"MS Sans Serif"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s});
@@ -119,29 +109,6 @@ private slots:
             QCOMPARE_LE(qAbs(ink.left() + ink.right() + 1 - caption.width()), 2 * caption.devicePixelRatio());
             QCOMPARE_LE(ink.top(), 3 * caption.devicePixelRatio());
         }
-    }
-
-    // ... its own colours under a dark desktop palette, in every state, ...
-    void keepsItsColoursUnderADarkPalette()
-    {
-        const auto renders = [](Game &game) {
-            QList<QImage> shots;
-            for (const QString &script : {u""_s, u"tri"_s, u"Enter"_s, u"triangle Enter"_s, u"ShowWord"_s}) {
-                run(game, script);
-                shots << game.form.grab().toImage();
-            }
-            return shots;
-        };
-        QApplication::setCursorFlashTime(0); // a caret that does not blink
-        const QList<QImage> standard = renders(*m_game);
-        const QPalette light = QApplication::palette();
-        QApplication::setPalette(QPalette(Qt::white, QColor(49, 54, 59), Qt::gray, Qt::black, Qt::darkGray, Qt::white,
-            Qt::white, QColor(27, 30, 32), QColor(42, 46, 50)));
-        Game dark;
-        QVERIFY(dark.start());
-        const QList<QImage> shots = renders(dark);
-        QApplication::setPalette(light);
-        QVERIFY(shots == standard);
     }
 
     // ... and the legend: five lines, each beside its round button.

@@ -8,6 +8,7 @@
 #include "fakehost.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +87,23 @@ struct Game
     QTemporaryDir dir;
     FakeHost fake{QDir::toNativeSeparators(dir.path())};
     Form1 form{fake.host};
+};
+
+// A test class whose functions each start with a fresh game, started, and
+// TRIANGLE on the clipboard.
+class GameTest : public QObject
+{
+    Q_OBJECT
+protected:
+    std::unique_ptr<Game> m_game;
+private slots:
+    void init()
+    {
+        m_game = std::make_unique<Game>();
+        QApplication::clipboard()->setText(QStringLiteral("TRIANGLE"));
+        QVERIFY(m_game->start());
+    }
+    void cleanup() { m_game.reset(); }
 };
 
 // Plays a script of words: a control's name clicks it (GetNewWord, Option12,

@@ -45,14 +45,6 @@ struct Game
             text += get<QLabel>(QStringLiteral("Label%1_%2").arg(row).arg(i))->text().leftJustified(1, u'.');
         return text;
     }
-    // Loads and shows the window; the generator stays at 0, so the first
-    // word, TRIANGLE, is drawn. False if the window did not become active.
-    bool start()
-    {
-        form.load();
-        form.show();
-        return QTest::qWaitForWindowActive(&form);
-    }
     QString path(const QString &name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
     void write(const QString &name, const QByteArray &content) const
     {
@@ -72,8 +64,7 @@ struct Game
         QStringList fields{"box=" + guess->text() + (guess->isHidden() ? "(hidden)" : ""), "you=" + tiles(2),
             "typed=" + QString::number(TypedCount()), "words=" + text("Cword"), "wrong=" + text("InCor"),
             "score=" + text("Text2"),
-            "verdict="
-                + QString::fromLatin1(incorrect ? (correct ? "both" : "incorrect") : (correct ? "correct" : "none")),
+            "verdict=" + QStringList{"none", "correct", "incorrect", "both"}[incorrect * 2 + correct],
             "focus=" + (focus ? focus->objectName() : "-"), "len=" + QString::number(guess->maxLength()),
             "answer=" + text("PickWord"),
             "end=" + (fake.programEnd.status ? QString::number(*fake.programEnd.status) : "-")};
@@ -89,8 +80,9 @@ struct Game
     Form1 form{fake.host};
 };
 
-// A test class whose functions each start with a fresh game, started, and
-// TRIANGLE on the clipboard.
+// A test class whose functions each start with a fresh game, loaded and
+// shown, and TRIANGLE on the clipboard. The generator stays at 0, so the
+// first word, TRIANGLE, is drawn.
 class GameTest : public QObject
 {
     Q_OBJECT
@@ -101,7 +93,9 @@ private slots:
     {
         m_game = std::make_unique<Game>();
         QApplication::clipboard()->setText(QStringLiteral("TRIANGLE"));
-        QVERIFY(m_game->start());
+        m_game->form.load();
+        m_game->form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_game->form));
     }
     void cleanup() { m_game.reset(); }
 };

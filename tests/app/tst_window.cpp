@@ -72,11 +72,12 @@ private slots:
             const QPoint spot = m_game->get<QWidget>(QLatin1String(name))->pos() + QPoint(x, y);
             return image.pixelColor(spot * image.devicePixelRatio()).name();
         };
-        // White tiles, blue frames with the window's grey inside, black rules, the grey window.
-        QCOMPARE(
-            u"tile=%1 frame=%2 inside=%3 rules=%4,%5 window=%6"_s.arg(at("Label2_12", 16, 16), at("Shape1_26", 24, 48),
-                at("Shape1_15", 3, 24), at("Line1", 670, 0), at("Line2", 9, 0), at("Label6", 690, 0)),
-            u"tile=#ffffff frame=#0000c0 inside=#c0c0c0 rules=#000000,#000000 window=#c0c0c0"_s);
+        // White tiles, blue frames (a bottom edge, a row's first left edge) with the window's grey inside, black rules
+        // from end to end, the grey window.
+        QCOMPARE(u"tile=%1 frame=%2,%3 inside=%4 rules=%5,%6 window=%7"_s.arg(at("Label2_12", 16, 16),
+                     at("Shape1_26", 24, 48), at("Shape1_15", 0, 24), at("Shape1_15", 3, 24), at("Line1", 679, 0),
+                     at("Line2", 0, 0), at("Label6", 690, 0)),
+            u"tile=#ffffff frame=#0000c0,#0000c0 inside=#c0c0c0 rules=#000000,#000000 window=#c0c0c0"_s);
         // The congratulation is written in red.
         const QImage verdict
             = m_game->get<QWidget>(u"Text3"_s)->grab().toImage().convertToFormat(QImage::Format_Indexed8);

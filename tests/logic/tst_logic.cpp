@@ -5,18 +5,21 @@
 #include "app/closing.h"
 #include "datatable.h"
 #include "fakehost.h"
+#include "platform/programend.h"
 #include "platform/runtimeerror.h"
 #include "play/countertext.h"
 #include "play/scramble.h"
 #include "words/sequentialfile.h"
 #include "words/wordfiles.h"
 
+#include <QProcess>
 #include <QRectF>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <deque>
 #include <new>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using namespace platform;
@@ -93,6 +96,15 @@ private slots:
             QCOMPARE(fake.messageBox.shown, (QList<ShownMessage>{{text, "Tanglewick", CriticalOk}}));
             QCOMPARE(fake.programEnd.status, std::optional(UnhandledErrorExit));
         }
+    }
+
+    // The program's watch ends it, with the status it was given, while it is held up.
+    void endWithinEndsAHeldUpProgram()
+    {
+        QProcess held; // this program, as main() below runs it
+        held.start(QCoreApplication::applicationFilePath(), {u"--held-up"_s});
+        QVERIFY(held.waitForFinished(15000));
+        QCOMPARE(held.exitCode(), int(MissingWordFileExit));
     }
 
     void wordFilePasses_data()
@@ -239,5 +251,16 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLogic)
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], "--held-up") == 0) { // held up for 10 s, past its watch's 20 ms
+        ProcessExit exit;
+        exit.endWithin(std::chrono::milliseconds(20), MissingWordFileExit);
+        std::this_thread::sleep_for(std::chrono::seconds(10));
+        return 99;
+    }
+    QCoreApplication app(argc, argv);
+    TestLogic test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_logic.moc"

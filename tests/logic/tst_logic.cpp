@@ -1,6 +1,7 @@
-// The game's logic without a window: the clock, the random generator and the
-// report of an unhandled error; the word files; the counters and the
-// scrambling; and the time played, summary and animation of the closing window.
+// The game's logic without a window: the clock, the random generator, the
+// report of an unhandled error and the program's watch; the word files; the
+// counters and the scrambling; and the time played, summary and animation of
+// the closing window.
 
 #include "app/closing.h"
 #include "datatable.h"

@@ -36,7 +36,16 @@ GuessBox::GuessBox(QWidget *parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+// An input method told the box takes its text would take the player's keys
+// and hand back text that skips the key handler: told it does not, it
+// leaves the keys to come as keys. Anything one sends regardless is dropped.
+QVariant GuessBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
 }
 
 void GuessBox::keyPressEvent(QKeyEvent *event)

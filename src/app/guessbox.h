@@ -42,6 +42,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void inputMethodEvent(QInputMethodEvent *) override { }
 
 private:
     void receive(std::int16_t KeyAscii);

@@ -67,6 +67,19 @@ private slots:
         QCOMPARE(m_game->state(), state);
     }
 
+    // Letters reach the guess as keys alone, through the key handler: none dropped in, none composed by an
+    // input method.
+    void guessTakesKeysAlone()
+    {
+        QLineEdit *box = m_game->get(u"GuessWord"_s);
+        QInputMethodQueryEvent query(Qt::ImEnabled); // as an input method asks of the box with the focus
+        QInputMethodEvent composed; // and what one sends regardless
+        composed.setCommitString(u"xyz"_s);
+        QApplication::sendEvent(box, &query);
+        QApplication::sendEvent(box, &composed);
+        QVERIFY(!box->acceptDrops() && !query.value(Qt::ImEnabled).toBool() && box->text().isEmpty());
+    }
+
     void startUpDrawsAScrambledEightLetterWord()
     {
         Game game;

@@ -112,7 +112,7 @@ private slots:
         }
     }
 
-    // ... and the legend: five lines, each beside its round button.
+    // ... and the legend: five lines from its left edge, each beside its round button.
     void legendBreaksIntoFiveLinesBesideTheButtons()
     {
         QWidget *legend = m_game->get<QWidget>(u"Label5"_s);
@@ -131,6 +131,8 @@ private slots:
         QCOMPARE(lines.size(), 5);
         for (int n = 8; n <= 12; ++n)
             QCOMPARE_LE(qAbs(lines[n - 8] - m_game->get<QWidget>(u"Option%1"_s.arg(n))->geometry().center().y()), 3);
+        QCOMPARE_LT(
+            QRegion(QBitmap::fromImage(image.createHeuristicMask())).boundingRect().left(), image.devicePixelRatio());
     }
 };
 

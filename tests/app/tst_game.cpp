@@ -84,8 +84,12 @@ private slots:
     {
         Game game;
         game.fake.clock.msecs = (9 * 3600 + 30 * 60 + 15) * 1000 + 400;
-        game.fake.random.values = {0.4f}; // the second of three words, and each letter's draw in the shuffle
+        // The second of three words; then a letter at a time, each swaps with one drawn from all but the last.
+        game.fake.random.values = {0.4f, 0.99f};
         game.form.load();
+        // Until the window manager frames it, the window makes room for a frame of 3 pixels a side and a title of 22.
+        QCOMPARE(
+            QRect(game.form.pos(), game.form.size() + QSize(6, 25)).center(), game.form.screen()->geometry().center());
         QCOMPARE(game.held(),
             "WordFile=" + game.path(u"Words8.Txt"_s) + " WordCount=3 PickIndex=2 StartTime=09:30:15 EndTime=00:00:00");
         QAbstractItemModelTester model(game.get<QAbstractItemView>(u"WordList"_s)->model());
@@ -97,7 +101,7 @@ private slots:
             u"rows=4 first=------------ last=abhorred nothing="_s);
         QCOMPARE(u"tiles=%1 you=%2 scrambled=%3 box=%4 answer=%5"_s.arg(game.tiles(1), game.tiles(2),
                      game.text("TextBox1"), game.text("GuessWord"), game.text("PickWord")),
-            u"tiles=TILNEGRA.... you=............ scrambled=TILNEGRA box= answer=INTEGRAL"_s);
+            u"tiles=AINTEGLR.... you=............ scrambled=AINTEGLR box= answer=INTEGRAL"_s);
         // The draw reseeds with the time of day, the shuffle from the timer; one draw, then one a letter.
         QCOMPARE(game.fake.random.reseeds, QList<double>{platform::timeSerial(9, 30, 15)});
         QCOMPARE(game.fake.random.timerReseeds, 1);
@@ -162,10 +166,15 @@ private slots:
             QCloseEvent again; // as the window manager sends it
             QApplication::sendEvent(&m_game->form, &again);
         };
-        QtWindowGeometry noTime(&m_game->form, 0ms); // an animation out of time shows one pass
+        // An animation out of time shows one pass: the window 4 pixels smaller each way, its frame apart.
+        const QSize before = m_game->form.size();
+        QtWindowGeometry noTime(&m_game->form, 0ms);
         QCOMPARE(closing::animateAway(noTime), 1);
+        QCOMPARE(m_game->form.size(), before - QSize(4, 4));
+        QCOMPARE(noTime.width(), m_game->form.frameGeometry().width() * 15);
         m_game->form.close();
-        const QString summary = closing::summaryText(platform::timeSerial(0, 2, 5), u"3"_s, u"1"_s, u"2"_s);
+        const QString summary = u"You Have Played Tanglewick For 00:02:05\r\nAnd Played 3 Tanglewick Words \r\n"
+                                "And You Had 1 In Correct Guess \r\nTotal Scores Was 2\r\nHave A Nice Day GoodBye"_s;
         QCOMPARE(
             m_game->fake.messageBox.shown, QList<ShownMessage>({{summary, u"Tanglewick"_s, platform::InformationOk}}));
         QCOMPARE(m_game->held().section(u' ', -1), u"EndTime=12:02:05"_s);

@@ -1,7 +1,6 @@
 // The game's logic without a window: the clock, the random generator, the
 // report of an unhandled error and the program's watch; the word files; the
-// counters and the scrambling; and the time played, summary and animation of
-// the closing window.
+// counters; and the time played and the animation of the closing window.
 
 #include "app/closing.h"
 #include "datatable.h"
@@ -9,7 +8,6 @@
 #include "platform/programend.h"
 #include "platform/runtimeerror.h"
 #include "play/countertext.h"
-#include "play/scramble.h"
 #include "words/sequentialfile.h"
 #include "words/wordfiles.h"
 
@@ -181,42 +179,19 @@ private slots:
         QCOMPARE(result, raised);
     }
 
-    void scrambleLetters_data()
+    // The time played, from the times of day the game started and ended at, wraps at midnight and drops the
+    // part of a second.
+    void timePlayed()
     {
-        const Table<QString, std::deque<float>, QString> row("word", "draws", "scrambled");
-        // Letter j swaps with letter floor(r * (length - 1)): for ABCD's draws, 1, 0, 2, 0.
-        row("the swap rule", "ABCD", {0.5, 0, 0.9f, 0}, "DBCA");
-        row("last letter moves, low draws", "TRIANGLE", {0}, "ETRIANGL");
-        row("last letter moves, high draws", "TRIANGLE", {0.99f}, "LTRIANEG");
-    }
-    void scrambleLetters()
-    {
-        QFETCH(QString, word);
-        QFETCH(std::deque<float>, draws);
-        QFETCH(QString, scrambled);
-        ScriptedRandom random;
-        random.values = draws;
-        QCOMPARE(play::scrambleLetters(word, random), scrambled);
-    }
-
-    void summaryShowsTheTimePlayedAsHms_data()
-    {
-        const Table<double, double, QString> row("start", "end", "shown");
-        row("a whole day wraps", 0, 1, "00:00:00");
-        row("under a second", timeSerial(10, 0, 0), timeSerial(10, 0, 0) + 0.4 / 86400, "00:00:00");
-        row("across midnight", timeSerial(23, 58, 30), timeSerial(0, 1, 15), "00:02:45");
-        row("nearly a day", timeSerial(0, 0, 1), timeSerial(23, 59, 59), "23:59:58");
-    }
-    void summaryShowsTheTimePlayedAsHms() // and the counters as their text
-    {
-        QFETCH(double, start);
-        QFETCH(double, end);
-        QFETCH(QString, shown);
-        const Date played = closing::playTime(start, end);
-        QVERIFY(played >= 0 && played < 1);
-        QCOMPARE(closing::summaryText(played, "2.5", " 7", "10"),
-            u"You Have Played Tanglewick For %1\r\nAnd Played 2.5 Tanglewick Words \r\n"
-            "And You Had  7 In Correct Guess \r\nTotal Scores Was 10\r\nHave A Nice Day GoodBye"_s.arg(shown));
+        QStringList shown;
+        for (const auto &[start, end] :
+            {std::pair{0.0, 1.0}, {timeSerial(10, 0, 0), timeSerial(10, 0, 0) + 0.4 / 86400},
+                {timeSerial(23, 58, 30), timeSerial(0, 1, 15)}, {timeSerial(0, 0, 1), timeSerial(23, 59, 59)}}) {
+            const Date played = closing::playTime(start, end);
+            QVERIFY(played >= 0 && played < 1);
+            shown << formatHms(played);
+        }
+        QCOMPARE(shown, QStringList({"00:00:00", "00:00:00", "00:02:45", "23:59:58"}));
     }
 
     void animateAway_data()

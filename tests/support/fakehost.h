@@ -12,13 +12,9 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <tuple>
 
-struct ShownMessage
-{
-    QString text, title;
-    platform::MessageStyle style;
-    friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
-};
+using ShownMessage = std::tuple<QString, QString, platform::MessageStyle>; // text, title, style
 
 struct RecordingMessageBox final : platform::MessageBox
 {

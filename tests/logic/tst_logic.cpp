@@ -221,7 +221,8 @@ private slots:
 int main(int argc, char *argv[])
 {
     if (argc == 2 && qstrcmp(argv[1], "--held-up") == 0) {
-        ProcessExit().endWithin(std::chrono::milliseconds(20), MissingWordFileExit);
+        ProcessExit exit; // its watch calls on it, so it outlives the watch, as the game's does
+        exit.endWithin(std::chrono::milliseconds(20), MissingWordFileExit);
         std::this_thread::sleep_for(std::chrono::seconds(10));
         return 99;
     }

@@ -18,8 +18,11 @@ QByteArray wholeFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists())
         platform::raise(platform::FileNotFound);
+    // Only a regular file, or a link to one, is read. A directory has no
+    // words; opening a named pipe waits for a writer that may never come,
+    // and a device such as /dev/zero never ends.
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly) || file.isSequential())
         platform::raise(platform::PathFileAccessError);
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)

@@ -20,7 +20,8 @@ public:
     static std::int16_t freeFile();
 
     // Opens the file; a missing file is run-time error 53, a path that is
-    // not a readable file 75, a failing read 57.
+    // not a readable regular file 75 (a directory, a pipe, a socket or a
+    // device among them), a failing read 57.
     SequentialFile(std::int16_t fileNumber, const QString &path);
     ~SequentialFile();
     SequentialFile(const SequentialFile &) = delete;

@@ -5,6 +5,7 @@
 #include "app/closing.h"
 #include "datatable.h"
 #include "fakehost.h"
+#include "oddfiles.h"
 #include "platform/programend.h"
 #include "platform/runtimeerror.h"
 #include "play/countertext.h"
@@ -13,6 +14,7 @@
 
 #include <QProcess>
 #include <QRectF>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -120,6 +122,9 @@ private slots:
         file("utf-8 letters; a stray byte is U+FFFD", "caf\xC3\xA9,a\x80,x", {u"caf\u00E9"_s, u"a\uFFFD"_s, "x"});
         row("missing file", {}, {}, "absent/x.Txt", FileNotFound);
         row("directory", {}, {}, ".", PathFileAccessError);
+        // Neither waiting for a pipe's writer nor reading on for ever.
+        for (const char *odd : {"<fifo>", "<socket>", "<zero>", "<urandom>"})
+            row(odd, {}, {}, odd, PathFileAccessError);
         row("failing read (Linux)", {}, {}, "/proc/self/mem", DeviceIOError);
     }
     // Counting and loading agree; a failing pass leaves the count at 0 and no entry.
@@ -131,7 +136,10 @@ private slots:
         QFETCH(int, error);
         QTemporaryFile file;
         QVERIFY(file.open() && file.write(content) >= 0 && file.flush());
-        const QString read = path.isEmpty() ? file.fileName() : path;
+        QString read = path.isEmpty() ? file.fileName() : path;
+        QTemporaryDir dir;
+        if (path.startsWith(u'<') && !makeOddFile(path, read = dir.filePath(u"Words8.Txt"_s)))
+            QSKIP("not to be made on this system");
         std::int32_t count = -1;
         words::EntryList loaded;
         QCOMPARE(errorOf([&] { words::countEntries(read, count); }), error);

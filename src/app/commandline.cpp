@@ -26,12 +26,8 @@ const QString Usage = QStringLiteral("Usage: tanglewick [OPTION]\n"
                                      "  -h, --help     Show this help and exit.\n"
                                      "  -v, --version  Show the version and exit.\n"
                                      "\n"
-                                     "It also takes the standard options of Qt programs, such as -style.\n");
-
-Outcome usageError(const QString &problem)
-{
-    return {false, UsageError, QStringLiteral("tanglewick: %1\n\n").arg(problem) + Usage, true};
-}
+                                     "It also takes the standard options of Qt programs, such as -style.\n"
+                                     "Any other argument is passed over, and the game starts as without it.\n");
 
 // Qt's standard options, left for QApplication to take.
 void acceptQtOptions(QCommandLineParser &parser)
@@ -71,17 +67,15 @@ bool toParentConsole(const QString &text)
     return written;
 }
 
-// Shows the text in a message box with Windows' own icon: information for
-// the help and the version, a warning for a usage error. The arguments stay
-// out of QApplication: they may be the very ones that are wrong.
+// Shows the text in a message box with Windows' own information icon. The
+// arguments stay out of QApplication: they are the help's or the version's.
 void inMessageBox(const Outcome &outcome)
 {
     char name[] = TANGLEWICK_PRODUCT_NAME;
     char *argv[] = {name, nullptr};
     int argc = 1;
     QApplication app(argc, argv);
-    QMessageBox box(outcome.onStandardError ? QMessageBox::Warning : QMessageBox::Information,
-        QStringLiteral(TANGLEWICK_PRODUCT_NAME), QString(), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QStringLiteral(TANGLEWICK_PRODUCT_NAME), QString(), QMessageBox::Ok);
     // The usage is laid out in columns: the window's fixed-pitch face keeps them.
     box.setTextFormat(Qt::RichText);
     box.setText(QStringLiteral("<pre style=\"font-family: '%1'\">%2</pre>")
@@ -89,6 +83,21 @@ void inMessageBox(const Outcome &outcome)
     box.exec();
 }
 #endif
+
+// Writes the text on the stream, if there is one, and tells whether there was.
+bool write(const QString &text, std::FILE *stream)
+{
+#ifdef Q_OS_WIN
+    if (!hasStream(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE))
+        return false;
+    // The lines end as on every other system, so that a script reading the
+    // text gets the same bytes everywhere.
+    _setmode(_fileno(stream), _O_BINARY);
+#endif
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return true;
+}
 } // namespace
 
 Outcome read(const QStringList &arguments)
@@ -102,41 +111,44 @@ Outcome read(const QStringList &arguments)
     parser.addOption(version);
     acceptQtOptions(parser);
 
-    if (!parser.parse(arguments)) {
-        if (!parser.unknownOptionNames().isEmpty())
-            return usageError(QStringLiteral("unknown option '%1'").arg(parser.unknownOptionNames().constFirst()));
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help))
+        return {false, Usage};
+    if (parser.isSet(version))
+        return {false, QStringLiteral(TANGLEWICK_PRODUCT_NAME " " TANGLEWICK_VERSION_TEXT "\n")};
+    QStringList ignored;
+    for (const QString &name : parser.unknownOptionNames())
+        ignored.append(QStringLiteral("unknown option '%1'").arg(name));
+    if (!parsed && ignored.isEmpty()) {
         // Qt's own wording, as a clause: "missing value after '-style'".
         QString problem = parser.errorText();
         problem[0] = problem[0].toLower();
         if (problem.endsWith(u'.'))
             problem.chop(1);
-        return usageError(problem);
+        ignored.append(problem);
     }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(help))
-        return {false, 0, Usage, false};
-    if (parser.isSet(version))
-        return {false, 0, QStringLiteral(TANGLEWICK_PRODUCT_NAME " " TANGLEWICK_VERSION_TEXT "\n"), false};
-    return {};
+    for (const QString &argument : parser.positionalArguments())
+        ignored.append(QStringLiteral("argument '%1'").arg(argument));
+    if (ignored.isEmpty())
+        return {};
+    return {true, QStringLiteral("tanglewick: ignoring %1\n").arg(ignored.join(QStringLiteral(", ")))};
 }
 
 int answer(const Outcome &outcome)
 {
-    std::FILE *const stream = outcome.onStandardError ? stderr : stdout;
+    if (!write(outcome.text, stdout)) {
 #ifdef Q_OS_WIN
-    if (!hasStream(outcome.onStandardError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
         if (!toParentConsole(outcome.text))
             inMessageBox(outcome);
-        return outcome.status;
-    }
-    // The lines end as on every other system, so that a script reading the
-    // text gets the same bytes everywhere.
-    _setmode(_fileno(stream), _O_BINARY);
 #endif
-    std::fputs(outcome.text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-    return outcome.status;
+    }
+    return 0;
+}
+
+void note(const Outcome &outcome)
+{
+    if (!outcome.text.isEmpty())
+        write(outcome.text, stderr);
 }
 
 } // namespace commandline

@@ -37,6 +37,7 @@ int main(int argc, char *argv[])
     const commandline::Outcome options = commandline::read(programArguments(argc, argv));
     if (!options.play)
         return commandline::answer(options);
+    commandline::note(options);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(TANGLEWICK_PRODUCT_NAME));

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The real program's options, with no display at all: --help and --version
-# answer on standard output and end with status 0, a usage error ends with
-# status 64 and the problem and the usage on standard error, and none of them
-# needs the window system (without a display the game window could not even
-# be tried, and the program would abort).
+# The real program's options: with no display at all, --help and --version
+# answer on standard output and end with status 0, without needing the window
+# system (without a display the game window could not even be tried, and the
+# program would abort); any other argument is passed over with a one-line note
+# on standard error, and the game starts and plays on (on Qt's offscreen
+# platform, for 3 seconds) as without it.
 # Usage: options.sh GAME_EXECUTABLE
 set -uo pipefail
 game=$1
@@ -16,7 +17,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # status, and that each stream is empty (for an empty pattern) or as a whole
 # matches the Perl regular expression given for it.
 expect() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "${@:4}" >"$work/1" 2>"$work/2"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${run[@]}" "$game" "${@:4}" >"$work/1" 2>"$work/2"
   local status=$? fd pattern
   [ "$status" = "$1" ] || fail "tanglewick ${*:4} ended with status $status, not $1: $(cat "$work/2")"
   for fd in 1 2; do
@@ -27,16 +28,24 @@ expect() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
   passed=$((passed + 1))
 }
 
+run=()
 version='Tanglewick 1\.00\.0001\n'
 # The whole usage: Qt's own options stay out of it.
 usage='Usage: tanglewick \[OPTION\]\nUnscramble the letters and guess the hidden word\.\n\nOptions:\n'
 usage+='  -h, --help +Show this help and exit\.\n  -v, --version +Show the version and exit\.\n\n'
 usage+='It also takes the standard options of Qt programs, such as -style\.\n'
+usage+='Any other argument is passed over, and the game starts as without it\.\n'
 for option in --version -v; do expect 0 "$version" '' "$option"; done
 for option in --help -h; do expect 0 "$usage" '' "$option"; done
 # Qt's own options pass on to Qt.
 expect 0 "$version" '' -style fusion -reverse --version
-expect 64 '' "tanglewick: unknown option 'bogus'\n\n$usage" --bogus
-expect 64 '' "tanglewick: unexpected argument 'Words8\.Txt'\n\n$usage" Words8.Txt
-expect 64 '' "tanglewick: missing value after '-style'\n\n$usage" -style
+expect 0 "$usage" '' Zoë.txt --bogus --help
+# Anything else: the note, then the game, still playing when its time is up
+# (status 124).
+mkdir -m 700 "$work/run"
+run=(timeout 5 env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/run")
+expect 124 '' "tanglewick: ignoring argument 'Zoë\.txt'\n" Zoë.txt
+expect 124 '' "tanglewick: ignoring unknown option 'bogus', argument 'Words8\.Txt'\n" --bogus Words8.Txt
+expect 124 '' "tanglewick: ignoring missing value after '-style'\n" -style
+expect 124 '' '' -style fusion
 echo "$passed passed, 0 failed"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, when any is missing.
 # Usage: install-deps.sh [run|test|screen-reader|windows]
-#   run            what building and playing the game needs
+#   run            what building and playing the game needs (with the X
+#                  client library's headers, for the closing animation)
 #   test           that, and what the tests need: an X server and a window
 #                  manager for the end-to-end tests, GNOME's mutter with
 #                  Xwayland, weston with Qt's Wayland plugin, xwd for
-#                  screenshots, valgrind, clang with
+#                  screenshots, Python's X library to watch the window
+#                  close, valgrind, clang with
 #                  libFuzzer for the fuzzer, Google Benchmark for the
 #                  benchmarks, for the package check the Debian packaging
 #                  tools, lintian, the desktop-file and AppStream validators,
@@ -19,12 +21,12 @@
 #                  and Debian's source tools, Wine, Xvfb, ImageMagick, zip
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core)
 screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-core dbus-x11 orca python3-pyatspi)
 case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev
-    mutter xwayland weston qt6-wayland x11-apps libx11-dev dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
+    mutter xwayland weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
 windows)
   packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev

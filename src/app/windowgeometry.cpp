@@ -3,14 +3,81 @@
 #include "app/layout.h"
 #include "platform/runtimeerror.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
 
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#define TANGLEWICK_HAS_XCB 1
+#endif
+
+// Under X11 the window manager answers each configure request of a window
+// with a ConfigureNotify, real or sent, even one it refuses or changes
+// (ICCCM 4.1.5). Waiting for that answer before the next pass keeps the
+// game from running ahead of the window manager, which would otherwise go
+// on carrying out queued passes on an empty frame after the game has ended.
+// Elsewhere a request is carried out at once (Windows) or not at all
+// (Wayland, whose compositor places windows), and there is none to wait for.
+class WindowManagerReplies final : public QAbstractNativeEventFilter
+{
+public:
+    explicit WindowManagerReplies(WId window)
+        : m_window(window)
+    {
+        m_timeout.setSingleShot(true);
+        QObject::connect(&m_timeout, &QTimer::timeout, &m_loop, &QEventLoop::quit);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~WindowManagerReplies() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    WindowManagerReplies(const WindowManagerReplies &) = delete;
+    WindowManagerReplies &operator=(const WindowManagerReplies &) = delete;
+
+    // Waits for the answer to the request just made, until the deadline at
+    // the latest. Paints and window-system events are taken meanwhile; the
+    // player's keys and clicks are not.
+    void await(QDeadlineTimer deadline)
+    {
+        m_timeout.start(std::chrono::ceil<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()));
+        m_loop.exec(QEventLoop::ExcludeUserInputEvents);
+        m_timeout.stop();
+    }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+#ifdef TANGLEWICK_HAS_XCB
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & ~0x80) == XCB_CONFIGURE_NOTIFY
+            && reinterpret_cast<const xcb_configure_notify_event_t *>(event)->window == m_window) {
+            if (m_loop.isRunning())
+                m_loop.quit();
+        }
+#else
+        Q_UNUSED(eventType);
+        Q_UNUSED(message);
+#endif
+        return false;
+    }
+
+private:
+    WId m_window;
+    QEventLoop m_loop;
+    QTimer m_timeout;
+};
+
 namespace {
+// How long a pass waits for the window manager's answer at most: one that
+// does not answer at all still sees the animation go on.
+constexpr std::chrono::milliseconds AnswerTime{20};
+
 float toTwips(int pixels)
 {
     return static_cast<float>(pixels * layout::TwipsPerPixel);
@@ -33,7 +100,16 @@ QtWindowGeometry::QtWindowGeometry(QWidget *window, std::chrono::milliseconds ti
     const QRect client = window->geometry();
     m_frame = QMargins(client.left() - m_outer.left(), client.top() - m_outer.top(), m_outer.right() - client.right(),
         m_outer.bottom() - client.bottom());
+    // The window only shrinks from here on: down to a pixel, never past the
+    // size it has, so it still cannot be enlarged or maximized.
+    m_window->setMinimumSize(1, 1);
+#ifdef TANGLEWICK_HAS_XCB
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        m_replies = std::make_unique<WindowManagerReplies>(window->winId());
+#endif
 }
+
+QtWindowGeometry::~QtWindowGeometry() = default;
 
 float QtWindowGeometry::top() const
 {
@@ -58,27 +134,23 @@ float QtWindowGeometry::height() const
 void QtWindowGeometry::setTop(float twips)
 {
     m_outer.moveTop(toPixels(twips));
-    m_window->move(m_outer.topLeft());
 }
 
 void QtWindowGeometry::setLeft(float twips)
 {
     m_outer.moveLeft(toPixels(twips));
-    m_window->move(m_outer.topLeft());
 }
 
 void QtWindowGeometry::setWidth(float twips)
 {
     const int client = std::max(1, toPixels(twips) - m_frame.left() - m_frame.right());
     m_outer.setWidth(client + m_frame.left() + m_frame.right());
-    m_window->setFixedWidth(client);
 }
 
 void QtWindowGeometry::setHeight(float twips)
 {
     const int client = std::max(1, toPixels(twips) - m_frame.top() - m_frame.bottom());
     m_outer.setHeight(client + m_frame.top() + m_frame.bottom());
-    m_window->setFixedHeight(client);
 }
 
 float QtWindowGeometry::screenWidth() const
@@ -89,11 +161,15 @@ float QtWindowGeometry::screenWidth() const
     return toTwips(screen->geometry().width());
 }
 
-// Shows the pass on screen. Paints and window-system replies are taken;
-// the player's keys and clicks are not.
+// Hands the pass to the window system in one request and shows it.
 bool QtWindowGeometry::showPass()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QGuiApplication::sync();
+    m_window->setGeometry(m_outer - m_frame);
+    if (m_replies) {
+        m_replies->await(std::min(m_deadline, QDeadlineTimer(AnswerTime)));
+    } else {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QGuiApplication::sync();
+    }
     return !m_deadline.hasExpired();
 }

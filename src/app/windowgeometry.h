@@ -7,14 +7,22 @@
 #include <QMargins>
 #include <QRect>
 
+#include <memory>
+
 class QWidget;
+class WindowManagerReplies;
 
 // A real top-level window's outer geometry in twips. A width or height
 // below one pixel of client area is adjusted to that, not refused.
 //
 // The window manager carries out moves and resizes asynchronously, and its
 // replies arrive late and out of step; so the geometry last set is kept
-// here and read back, rather than the window's reported one.
+// here and read back, rather than the window's reported one. A pass goes to
+// the window manager as one request for position and size together, shown
+// at the end of the pass: handed a move and a resize apart, a window manager
+// may carry out the one before the other, and the window would no longer
+// shrink about its centre. Each pass then waits for the window manager's
+// reply, so that no pass is left queued when the program ends.
 //
 // The animation has its time, counted from when this is made: a window
 // manager that composites every resize of the window can take seconds over
@@ -23,6 +31,9 @@ class QtWindowGeometry final : public closing::WindowGeometry
 {
 public:
     explicit QtWindowGeometry(QWidget *window, std::chrono::milliseconds time = closing::AnimationTime);
+    ~QtWindowGeometry() override;
+    QtWindowGeometry(const QtWindowGeometry &) = delete;
+    QtWindowGeometry &operator=(const QtWindowGeometry &) = delete;
 
     float top() const override;
     float left() const override;
@@ -40,6 +51,7 @@ private:
     QDeadlineTimer m_deadline;
     QRect m_outer; // pixels
     QMargins m_frame; // the frame around the client area, pixels
+    std::unique_ptr<WindowManagerReplies> m_replies;
 };
 
 #endif

@@ -16,6 +16,7 @@ set -uo pipefail
 desktop=${3:-openbox}
 [ "$desktop" = mutter ] && absent=$(missing mutter Xwayland dbus-run-session) || absent=$(missing Xvfb openbox)
 absent+=$(missing wmctrl xdotool xwininfo xprop)
+/usr/bin/python3 -c 'import Xlib' 2>/dev/null || absent+="python3-xlib"
 [ -z "$absent" ] || { echo "SKIP: not installed: $absent"; exit 77; }
 if [ "$desktop" = mutter ]; then
   # mutter asks for a session bus: one of the test's own, which ends with it.
@@ -61,10 +62,16 @@ echo "its least and most size are both $sizes"
 icon=$(xprop -id "$main" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]* x [0-9]*\)).*/\1/p' | paste -sd ' ')
 [ "$icon" = "32 x 32" ] || fail "the window's own icons are '${icon:-none}', not the game's 32 x 32 one"
 
-echo "== close through the window manager: the summary, then the end within half a second"
+echo "== close through the window manager: the summary, then the window shrinks away and the game ends"
 wmctrl -i -c "$main"
 summary=$(await 200 window_named '^Tanglewick$') || fail "no summary after the close request"
+/usr/bin/python3 "$(dirname "$0")/watch_closing.py" "$main" "$game" "$work/closing.log" >"$work/closing.txt" &
+watcher=$!
 return_ends_game "$summary" 0 500000
+wait "$watcher"
+watched=$?
+cat "$work/closing.txt"
+((watched == 0)) || fail "the closing, as seen: $(grep -v "frame - - - -" "$work/closing.log")"
 
 echo "== missing word file: the report, no game window, status 2"
 rm "$work/Words8.Txt"

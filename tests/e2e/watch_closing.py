@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+# Watches the game's window close as the player sees it: samples the client
+# window and the window manager's frame around it every few milliseconds,
+# from before the summary is dismissed until the frame has been gone for a
+# while, and checks that
+# - while the window shrinks (smaller than at the start, and not yet down to
+#   a pixel either way), its centre stays within 3 pixels of where it was;
+# - once the game has ended, its frame moves no more, and is gone within
+#   0.2 s.
+# Prints what it found, and each sample to the log file given:
+#   <ms> <up|ended> client <x> <y> <w> <h> frame <x> <y> <w> <h>
+# ("-" for a window not there or not mapped). Exits 1 when a check fails.
+# Usage: watch_closing.py WINDOW_ID PID LOG
+import sys
+import time
+
+from Xlib import X, display, error
+
+window_id, pid, log = int(sys.argv[1], 0), int(sys.argv[2]), open(sys.argv[3], "w")
+d = display.Display()
+root = d.screen().root
+client = d.create_resource_object("window", window_id)
+
+
+def frame_of(window):
+    # The ancestor of the window that is a child of the root.
+    while (parent := window.query_tree().parent).id != root.id:
+        window = parent
+    return window
+
+
+def geometry(window):
+    try:
+        if window.get_attributes().map_state != X.IsViewable:
+            return None
+        g = window.get_geometry()
+        at = window.translate_coords(root, 0, 0)
+        return (-at.x, -at.y, g.width, g.height)
+    except (error.BadWindow, error.BadDrawable, error.BadMatch):
+        return None
+
+
+def ended():
+    try:
+        with open("/proc/%d/stat" % pid) as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] == "Z"
+    except FileNotFoundError:
+        return True
+
+
+def centre(g):
+    return (g[0] + g[2] / 2, g[1] + g[3] / 2)
+
+
+frame = frame_of(client)
+start = time.monotonic()
+first = geometry(client)
+drift, shrinking, after_end, end_time, gone_time = 0, 0, [], None, None
+while time.monotonic() - start < 5:
+    now = time.monotonic() - start
+    is_ended = ended()
+    inner, outer = geometry(client), geometry(frame)
+    print("%.1f %s client %s frame %s" % (now * 1000, "ended" if is_ended else "up",
+                                          " ".join(map(str, inner or "----")), " ".join(map(str, outer or "----"))),
+          file=log)
+    if inner and not is_ended and 1 < inner[2] < first[2] and 1 < inner[3] < first[3]:
+        shrinking += 1
+        drift = max(drift, *(abs(a - b) for a, b in zip(centre(inner), centre(first))))
+    if is_ended:
+        end_time = end_time or now
+        if outer:
+            after_end.append(outer)
+    if outer is None:
+        gone_time = gone_time or now
+        if now - gone_time > 0.3:
+            break
+    else:
+        gone_time = None
+    time.sleep(0.004)
+
+failures = []
+print("while it shrank (%d samples), its centre moved %.1f pixels at most" % (shrinking, drift))
+if shrinking < 3:
+    failures.append("the window was seen shrinking in %d samples only" % shrinking)
+if drift > 3:
+    failures.append("the window did not shrink about its centre")
+if end_time is None:
+    failures.append("the game did not end")
+elif after_end:
+    print("its frame stayed %.0f ms after the end, at %s" % ((gone_time or now) * 1000 - end_time * 1000,
+                                                          " -> ".join(str(g) for g in sorted(set(after_end), key=after_end.index))))
+    if len(set(after_end)) > 1:
+        failures.append("its frame went on moving after the game had ended")
+    if gone_time is None or gone_time - end_time > 0.2:
+        failures.append("its frame stayed on screen after the game had ended")
+for failure in failures:
+    print("FAIL: " + failure)
+sys.exit(1 if failures else 0)

@@ -163,32 +163,44 @@ void Form1::onEvent(const std::function<void()> &handler)
     platform::runEvent(m_host, handler);
 }
 
-// Centres the whole window, frame included, on the screen. A top-level
-// window's position is that of its frame. The frame is the window manager's,
-// and unknown until the window is first shown: until then the window's own
-// frame measures stand in for it.
-void Form1::centreOnScreen()
+// Where the whole window, frame included, stands centred on the screen. A
+// top-level window's position is that of its frame. The frame is the window
+// manager's, and unknown until the window is first shown: until then the
+// window's own frame measures stand in for it.
+QPoint Form1::centredPosition() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return;
+        return pos();
     QSize outer = frameGeometry().size();
     if (outer == size()) {
         const int side = layout::toPixels(layout::FrameSide);
         outer += QSize(2 * side, layout::toPixels(layout::FrameTop) + side);
     }
     const QRect area = screen->geometry();
-    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    return {area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2};
+}
+
+void Form1::centreOnScreen()
+{
+    move(centredPosition());
 }
 
 void Form1::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // The first move that shows a frame is the window manager framing the
-    // window: centred again with its real frame, it stands truly centred.
-    if (!m_framed && isVisible() && frameGeometry().size() != size()) {
-        m_framed = true;
-        centreOnScreen();
+    // Once shown, the window manager frames the window and places it, and
+    // may do either more than once, late, and in any order. Until the window
+    // is seen centred with its real frame, it is centred again with the frame
+    // as it is then; a few times at most, should a window manager insist on
+    // a place of its own.
+    if (m_centrings > 0 && !m_closing && isVisible() && frameGeometry().size() != size()) {
+        if (pos() == centredPosition()) {
+            m_centrings = 0;
+        } else {
+            --m_centrings;
+            centreOnScreen();
+        }
     }
 }
 

@@ -90,6 +90,7 @@ private:
     void createHiddenControls();
     void orderTabStops();
     void connectEvents();
+    QPoint centredPosition() const;
     void centreOnScreen();
     void onEvent(const std::function<void()> &handler);
 
@@ -136,7 +137,7 @@ private:
     platform::Host &m_host;
     QList<QWidget *> m_tabOrder;
     std::unique_ptr<ScreenReader> m_screenReader;
-    bool m_framed = false;
+    int m_centrings = 5; // left to make once the window is shown, until it stands centred
     bool m_closing = false;
 };
 

@@ -4,7 +4,10 @@
 # from before the summary is dismissed until the frame has been gone for a
 # while, and checks that
 # - while the window shrinks (smaller than at the start, and not yet down to
-#   a pixel either way), its centre stays within 3 pixels of where it was;
+#   a pixel either way), its centre stays where it was: within 2 pixels in
+#   the median sample, within 4 in every one (a sample may fall between the
+#   window manager's move of the frame and its resize of the window, a pass
+#   or two apart);
 # - once the game has ended, its frame moves no more, and is gone within
 #   0.2 s.
 # Prints what it found, and each sample to the log file given:
@@ -55,7 +58,7 @@ def centre(g):
 frame = frame_of(client)
 start = time.monotonic()
 first = geometry(client)
-drift, shrinking, after_end, end_time, gone_time = 0, 0, [], None, None
+drifts, after_end, end_time, gone_time = [], [], None, None
 while time.monotonic() - start < 5:
     now = time.monotonic() - start
     is_ended = ended()
@@ -64,8 +67,7 @@ while time.monotonic() - start < 5:
                                           " ".join(map(str, inner or "----")), " ".join(map(str, outer or "----"))),
           file=log)
     if inner and not is_ended and 1 < inner[2] < first[2] and 1 < inner[3] < first[3]:
-        shrinking += 1
-        drift = max(drift, *(abs(a - b) for a, b in zip(centre(inner), centre(first))))
+        drifts.append(max(abs(a - b) for a, b in zip(centre(inner), centre(first))))
     if is_ended:
         end_time = end_time or now
         if outer:
@@ -79,10 +81,13 @@ while time.monotonic() - start < 5:
     time.sleep(0.004)
 
 failures = []
-print("while it shrank (%d samples), its centre moved %.1f pixels at most" % (shrinking, drift))
-if shrinking < 3:
-    failures.append("the window was seen shrinking in %d samples only" % shrinking)
-if drift > 3:
+drifts.sort()
+median = drifts[len(drifts) // 2] if drifts else 0
+print("while it shrank (%d samples), its centre moved %.1f pixels at most, %.1f in the median" % (
+    len(drifts), max(drifts, default=0), median))
+if len(drifts) < 3:
+    failures.append("the window was seen shrinking in %d samples only" % len(drifts))
+if drifts and (max(drifts) > 4 or median > 2):
     failures.append("the window did not shrink about its centre")
 if end_time is None:
     failures.append("the game did not end")

@@ -94,7 +94,9 @@ bool write(const QString &text, std::FILE *stream)
     // text gets the same bytes everywhere.
     _setmode(_fileno(stream), _O_BINARY);
 #endif
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    // In UTF-8 everywhere, as on Linux: the ANSI code page of Windows would
+    // lose any letter of an argument beyond it.
+    std::fputs(text.toUtf8().constData(), stream);
     std::fflush(stream);
     return true;
 }

@@ -140,15 +140,14 @@ private slots:
         // The file for eight letters at start-up; a file reported is also reported when chosen, here at twelve.
         for (const int length : drawn == u"-" ? QList{8, 12} : QList{8}) {
             Game game;
-            const QString file = game.path(u"Words%1.Txt"_s.arg(length));
+            const QString name = u"Words%1.Txt"_s.arg(length), file = game.path(name);
             QFile::remove(file);
-            if (content.startsWith('<') && content != "<none>" && !makeOddFile(QString::fromLatin1(content), file))
-                QSKIP("not to be made on this system");
             if (!content.startsWith('<'))
-                game.write(file.section(QDir::separator(), -1), content);
+                game.write(name, content);
+            else if (content != "<none>" && !makeOddFile(QString::fromLatin1(content), file))
+                QSKIP("not to be made on this system");
             game.form.load();
-            if (length == 12)
-                run(game, u"Option12"_s);
+            run(game, length == 12 ? u"Option12"_s : QString());
             if (drawn == u"-") {
                 const ShownMessage report{
                     "Can Not Find File " + file + " It's Missing or Corrupted", u"Error"_s, platform::CriticalOk};

@@ -78,6 +78,7 @@ wmctrl -i -c "$main"
 summary=$(await 200 window_named '^Tanglewick$') || fail "no summary after the close request"
 /usr/bin/python3 "$(dirname "$0")/watch_closing.py" "$main" "$game" "$work/closing.log" >"$work/closing.txt" &
 watcher=$!
+await 100 test -s "$work/closing.log" || fail "the closing watch did not start"
 return_ends_game "$summary" 0 500000
 wait "$watcher"
 watched=$?

@@ -14,6 +14,10 @@ if(CPACK_GENERATOR STREQUAL "DEB")
       "  -DCMAKE_INSTALL_PREFIX=${CPACK_PACKAGING_INSTALL_PREFIX} -DTANGLEWICK_GAMES_LAYOUT=ON\n"
       "and build it again.")
   endif()
+  # The members' times are the last commit's (cmake/Reproducible.cmake).
+  if(NOT CPACK_TANGLEWICK_SOURCE_DATE_EPOCH STREQUAL "")
+    set(ENV{SOURCE_DATE_EPOCH} ${CPACK_TANGLEWICK_SOURCE_DATE_EPOCH})
+  endif()
   # Stripped as Debian strips the programs it packages.
   set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianStrip.cmake)
 endif()

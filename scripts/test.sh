@@ -3,8 +3,9 @@
 # check: the test suite headless (with the real game under Xvfb, and under
 # the Orca screen reader), valgrind's memcheck over the logic tests, the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the word-file fuzzer for 60 seconds, and the Debian package: installed,
-# started from its menu entry, removed again.
+# the word-file fuzzer for 60 seconds, the Debian package: installed,
+# started from its menu entry, removed again; and the package built twice,
+# from two clones in different folders, byte for byte the same.
 # Exits non-zero if any of them fails.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +19,7 @@ suite() {
 
 passed=0
 failed=()
-for check in suite memcheck sanitize fuzz check-package; do
+for check in suite memcheck sanitize fuzz check-package check-reproducible; do
   echo "==== $check"
   case $check in
   suite) suite ;;

@@ -18,7 +18,8 @@
 #                  window manager, the accessibility bus, Orca, and the AT-SPI
 #                  bindings for Python
 #   windows        what scripts/windows.sh needs: MinGW-w64, Qt's host tools
-#                  and Debian's source tools, Wine, Xvfb, ImageMagick, zip
+#                  and Debian's source tools, Wine, Xvfb, ImageMagick, zip,
+#                  NSIS for the setup program
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core)
@@ -31,7 +32,7 @@ screen-reader) packages=("${screen_reader[@]}") ;;
 windows)
   packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev
     qt6-base-dev-tools dpkg-dev wine wine64 fonts-wine fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool
-    x11-utils x11-apps openbox wmctrl imagemagick zip unzip python3) ;;
+    x11-utils x11-apps openbox wmctrl imagemagick zip unzip python3 nsis file git) ;;
 esac
 
 missing=()

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Builds Tanglewick for 64-bit Windows on Debian, checks it under Wine and
-# writes the zip a player unpacks and runs.
-# Usage: windows.sh [qt|tests|zip]
+# writes the zip a player unpacks and runs, the setup program that installs
+# it, and their SHA-256 sums.
+# Usage: windows.sh [qt|tests|zip|reproducible]
 #   (no argument)  all of it: installs what is missing, builds Qt for Windows
 #                  once into the cache, cross-builds the game and its tests,
-#                  runs the tests under Wine, writes the zip to the build
-#                  folder and checks the game's window from it under Wine
-#   qt | tests | zip   (once Qt is built) only Qt, only the tests, or only
-#                  the zip and its window check
+#                  runs the tests under Wine, writes the zip, the setup
+#                  program and SHA256SUMS to the build folder, checks the
+#                  game's window from the zip and the setup program under
+#                  Wine, and builds both again twice, from two clones of the
+#                  last commit, to check they come out the same
+#   qt | tests | zip | reproducible   (once Qt is built) only Qt, only the
+#                  tests, only the release files and their checks, or only
+#                  the two builds from clones
 # Environment: TANGLEWICK_WINDOWS_CACHE (Qt's source, Qt for Windows and
 # Wine's prefix; ~/.cache/tanglewick-windows), TANGLEWICK_WINDOWS_BUILD (the
 # build folder; build-windows in the source tree), JOBS (parallel jobs).
@@ -93,12 +98,12 @@ build_qt() {
 }
 
 # --- The game and its tests, cross-built ------------------------------------
-build_game() {
-  say "Cross-building the game and its tests into $build"
+build_game() { # [CMAKE ARGUMENTS...]
+  say "Cross-building the game${1:+ ($*)} into $build"
   mkdir -p "$build"
   "$qt_prefix/bin/qt-cmake" -G Ninja -S "$root" -B "$build" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DTANGLEWICK_BUILD_BENCHMARKS=OFF \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$build/wine-run.sh" >"$build/configure.log" 2>&1 ||
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$build/wine-run.sh" "$@" >"$build/configure.log" 2>&1 ||
     { tail -n 40 "$build/configure.log"; die "configuring the game failed"; }
   cmake --build "$build" --parallel "$jobs"
 }
@@ -179,12 +184,17 @@ dll_closure() { # FILE FOLDER...
   done
 }
 
-zip_name=tanglewick-1.00.0001-windows-x86_64.zip
-write_zip() {
-  say "Writing $zip_name"
-  local stage=$build/zip dest
-  dest=$stage/Tanglewick
-  rm -rf "$stage" "$build/$zip_name"
+version=$(sed -n 's/^set(TANGLEWICK_VERSION_TEXT "\(.*\)")$/\1/p' "$root/CMakeLists.txt")
+zip_name=tanglewick-$version-windows-x86_64.zip
+setup_name=tanglewick-$version-windows-x86_64-setup.exe
+# Every time stamp of a release file is the last commit's.
+stamp=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+
+# Stages the files a player gets, zip and setup program alike, in
+# $build/stage/Tanglewick.
+stage_files() {
+  local dest=$build/stage/Tanglewick
+  rm -rf "$build/stage"
   mkdir -p "$dest/platforms" "$dest/styles" "$dest/licenses"
   "$triple-strip" -o "$dest/Tanglewick.exe" "$build/src/Tanglewick.exe"
   cp "$root"/data/Words{8,9,10,11,12}.Txt "$root/LICENSE" "$root/data/WORDLIST-COPYRIGHT" "$dest/"
@@ -210,12 +220,72 @@ write_zip() {
     "" "The C++ runtime DLLs (libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll) come from" \
     "Debian's MinGW-w64 packages; their notices are GCC-runtime-copyright.txt and MinGW-w64-copyright.txt." \
     >"$dest/licenses/README.txt"
-  # The same bytes for the same sources: file times from the last commit.
-  local stamp
-  stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
-  find "$stage" -exec touch -h -d "@$stamp" {} +
-  (cd "$stage" && find Tanglewick | LC_ALL=C sort | zip -q -X -D "$build/$zip_name" -@)
+  find "$build/stage" -exec touch -h -d "@$stamp" {} +
+}
+
+write_zip() {
+  say "Writing $zip_name"
+  rm -f "$build/$zip_name"
+  (cd "$build/stage" && find Tanglewick | LC_ALL=C sort | zip -q -X -D "$build/$zip_name" -@)
   say "Wrote $build/$zip_name ($(du -k "$build/$zip_name" | cut -f1) KiB)"
+}
+
+# The setup program (data/tanglewick.nsi) of the staged files, which it
+# installs and its uninstaller removes file by file, from lists made here.
+write_setup() { # VERSION OUTPUT [STAGE]
+  local stage=${3:-$build/stage/Tanglewick} lists=$build/setup-lists dir file
+  say "Writing ${2##*/}"
+  rm -rf "$lists" && mkdir -p "$lists"
+  (cd "$stage" && find . -type d | LC_ALL=C sort) | while read -r dir; do
+    dir=${dir#.} dir=${dir#/}
+    echo "SetOutPath \"\$INSTDIR${dir:+\\${dir//\//\\}}\""
+    (cd "$stage/$dir" && find . -maxdepth 1 -type f | LC_ALL=C sort) | while read -r file; do
+      echo "File \"$stage/${dir:+$dir/}${file#./}\""
+    done
+  done >"$lists/files.nsh"
+  { (cd "$stage" && find . -type f | LC_ALL=C sort) | while read -r file; do
+      file=${file#./} && echo "Delete \"\$INSTDIR\\${file//\//\\}\""
+    done
+    (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | while read -r dir; do
+      dir=${dir#./} && echo "RMDir \"\$INSTDIR\\${dir//\//\\}\""
+    done
+  } >"$lists/removals.nsh"
+  # The licence page: the game's licence, then the word list's notice.
+  { cat "$root/LICENSE"; echo; cat "$root/data/WORDLIST-COPYRIGHT"; } | sed 's/$/\r/' >"$lists/licence.txt"
+  local numbers=${1//./ }
+  numbers=$(printf '%d.%d.0.%d' $(for n in $numbers; do echo "$((10#$n))"; done))
+  makensis -V2 -DVERSION="$1" -DVERSION_NUMBERS="$numbers" -DFILES="$lists/files.nsh" \
+    -DREMOVALS="$lists/removals.nsh" -DLICENCE="$lists/licence.txt" -DICON="$root/data/icons/tanglewick.ico" \
+    -DOUTFILE="$2" "$root/data/tanglewick.nsi" || die "makensis failed"
+  file "$2" | grep -q 'PE32+ executable' || die "${2##*/} is not a 64-bit Windows program"
+  say "Wrote $2 ($(du -k "$2" | cut -f1) KiB)"
+}
+
+# The sums of the zip and the setup program, beside them.
+write_sums() {
+  (cd "$build" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
+  say "Wrote $build/SHA256SUMS"
+}
+
+# Builds the zip and the setup program again from the last commit, twice, in
+# two clones whose folders have different paths, a few seconds apart, and
+# checks the two builds made the same bytes.
+check_reproducible() {
+  local clones=$build/reproduce clone
+  rm -rf "$clones"
+  for clone in a "second clone"; do
+    git clone -q --no-hardlinks "$root" "$clones/$clone" || die "git clone failed"
+    (root=$clones/$clone build=$clones/$clone/build-windows && build_game -DTANGLEWICK_BUILD_TESTS=OFF >/dev/null &&
+      stage_files && write_zip >/dev/null && write_setup "$version" "$build/$setup_name" >/dev/null) ||
+      die "the release files did not build in $clones/$clone"
+    sleep 3
+  done
+  for file in "$zip_name" "$setup_name"; do
+    cmp "$clones/a/build-windows/$file" "$clones/second clone/build-windows/$file" ||
+      die "two builds of the same commit made different ${file}s"
+  done
+  say "Built twice from the last commit, in two folders: the same zip and setup program"
+  rm -rf "$clones"
 }
 
 # --- The game's window under Wine and Xvfb -----------------------------------
@@ -237,21 +307,13 @@ check_window() {
   # Started from another folder, with nothing of Qt's or MinGW's on the path
   # (the zip alone must do), through start as Explorer starts it on a double
   # click: no console and no standard streams.
-  local game title window
-  title="$(printf '%83s' '')Tanglewick"
+  local game window
   start_from_explorer() { # ARGUMENTS...
     (cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe" "$@") >"$work/game.log" 2>&1 &
     game=$!
-    window=$(await 600 window_named "^${title}\$") || fail "no window named '$title' within a minute: $(cat "$work/game.log")"
-    # No message box beside it (a word file not found would show one).
-    sleep 2
-    ! xdotool search --onlyvisible --name '^(Tanglewick|Error)$' >/dev/null 2>&1 ||
-      fail "a message box came up: $(cat "$work/game.log")"
+    await_game_window "$work/game.log"
   }
   start_from_explorer
-  local size
-  size=$(xwininfo -id "$window" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}')
-  [ "$size" = 698x280 ] || fail "the client area is $size, not 698x280"
   # The window's icon, as the desktop gets it, is the game's own.
   xprop -id "$window" -notype 32c _NET_WM_ICON >"$work/icon.txt"
   /usr/bin/convert "$root/data/icons/tanglewick-32.png" -depth 8 rgba:"$work/icon.rgba"
@@ -271,7 +333,7 @@ sys.exit(1)
 PY
   screenshot=$build/tanglewick-under-wine.png
   xwd -root | /usr/bin/convert xwd:- -trim +repage "$screenshot"
-  say "Window: '$title', ${size} client area, the game's icon; screenshot $screenshot"
+  say "Window: the game's title, 698x280 client area and icon; screenshot $screenshot"
   xdotool windowclose "$window" 2>/dev/null || true
   stop "$game" 50
   wineserver -k 2>/dev/null || true
@@ -286,12 +348,35 @@ PY
   say "With a stray argument the game started, without a message box"
 }
 
+# The setup program under Wine, installed, started, upgraded over an older
+# version (this one, as 1.00.0000, with a file this one no longer ships) and
+# removed (tests/e2e/setup_under_wine.sh).
+check_setup() {
+  say "Checking the setup program under Wine and Xvfb"
+  local older=$build/older/Tanglewick
+  rm -rf "$build/older" && cp -a "$build/stage" "$build/older"
+  echo "A file this version no longer ships." >"$older/Obsolete.txt"
+  write_setup 1.00.0000 "$build/older-setup.exe" "$older" >/dev/null
+  bash "$root/tests/e2e/setup_under_wine.sh" "$build/$setup_name" "$build/older-setup.exe" "$build/stage/Tanglewick" ||
+    die "the setup program failed its checks under Wine"
+}
+
+release() {
+  stage_files
+  write_zip
+  write_setup "$version" "$build/$setup_name"
+  write_sums
+  (check_window)
+  check_setup
+}
+
 case ${1:-all} in
-all) "$root/scripts/install-deps.sh" windows; build_qt; prepare_wine; build_game; run_tests; write_zip; (check_window)
-  say "Done: $build/$zip_name" ;;
+all) "$root/scripts/install-deps.sh" windows; build_qt; prepare_wine; build_game; run_tests; release; check_reproducible
+  say "Done: $build/$zip_name, $build/$setup_name" ;;
 qt) "$root/scripts/install-deps.sh" windows; build_qt ;;
 # Single steps, once Qt is built and the game configured.
 tests) build_qt; prepare_wine; build_game; run_tests ;;
-zip) build_qt; prepare_wine; build_game; write_zip; (check_window) ;;
+zip) build_qt; prepare_wine; build_game; release ;;
+reproducible) build_qt; check_reproducible ;;
 *) die "unknown step '$1'" ;;
 esac

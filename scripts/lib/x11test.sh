@@ -48,6 +48,19 @@ start_x11() {
 }
 # The id of a visible window whose title matches $1, if there is one.
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
+# Waits up to a minute for the game's window and sets window to its id;
+# checks that no message box came up beside it (a word file not found would
+# show one) and that its client area is the game's 698x280. $1 is the log of
+# the game's start, for a failure to show.
+await_game_window() { # LOG
+  local title size
+  title="$(printf '%83s' '')Tanglewick"
+  window=$(await 600 window_named "^${title}\$") || fail "no window named '$title' within a minute: $(cat "$1")"
+  sleep 2
+  ! xdotool search --onlyvisible --name '^(Tanglewick|Error)$' >/dev/null 2>&1 || fail "a message box came up: $(cat "$1")"
+  size=$(xwininfo -id "$window" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}')
+  [ "$size" = 698x280 ] || fail "the client area is $size, not 698x280"
+}
 # Makes the work directory, then starts GNOME's mutter as a headless Wayland
 # compositor (on the session bus it is given) with its Xwayland, and points X
 # clients, Qt included, at that X server. mutter makes a missing X socket

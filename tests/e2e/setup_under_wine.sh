@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# The Windows setup program, under Wine and Xvfb in a Wine prefix of its own,
+# as a player and a package manager use it:
+# - per user, silently (/S): the staged files and the uninstaller in
+#   %LOCALAPPDATA%\Programs\Tanglewick; one Start menu shortcut, Tanglewick,
+#   to the game in its own folder, and no desktop shortcut; the whole Add or
+#   Remove Programs entry under HKCU; the game, started from the shortcut,
+#   opens its window; the uninstaller, run as the entry's quiet uninstall
+#   string says, leaves a file the player added in the folder, and nothing
+#   else: no file of the game's, no shortcut, no entry;
+# - for all users (/AllUsers /S /D=), into a folder whose path has a space
+#   and a letter beyond ASCII: the same in everyone's Start menu and under
+#   HKLM, and nothing under HKCU;
+# - an older version (which shipped Obsolete.txt), then this one over it:
+#   Obsolete.txt is gone, the player's file stays, one entry is left, of
+#   this version.
+# Usage: setup_under_wine.sh SETUP OLDER_SETUP STAGED_FOLDER
+set -uo pipefail
+. "$(dirname "$0")/../../scripts/lib/x11test.sh"
+stage=$3
+start_x11
+export LC_ALL=C.UTF-8 WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+trap 'set +e; wineserver -k 2>/dev/null; cleanup' EXIT
+wineboot -i >/dev/null 2>&1 && wineserver -w
+cp "$1" "$WINEPREFIX/drive_c/setup.exe" && cp "$2" "$WINEPREFIX/drive_c/older-setup.exe"
+key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tanglewick'
+passed=0
+
+# Runs a command line through Windows' cmd, which keeps a path's spaces and
+# letters whole (quotes do not pass whole through Wine's command line), and
+# waits for every program it started.
+run() { wine cmd /c "$1" >/dev/null 2>&1; wineserver -w; }
+unix() { winepath -u "$1" 2>/dev/null; }
+windows_folder() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+# The uninstall entry under HKCU or HKLM as NAME=VALUE lines, sorted; empty
+# when there is none.
+entry() {
+  rm -f "$work/entry.reg"
+  wine reg export "$1\\$key" "$(winepath -w "$work/entry.reg")" >/dev/null 2>&1 || return 0
+  iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' | sed -n 's/^"\([^"]*\)"=/\1=/p' |
+    sed 's/="\(.*\)"$/=\1/; s/\\"/"/g; s/\\\\/\\/g' | sort
+}
+# The files under a folder, one path a line, sorted.
+files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
+# The target and the working folder of a shortcut, on one line.
+shortcut() {
+  python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+flags = struct.unpack_from("<I", data, 20)[0]
+at = 76 + (2 + struct.unpack_from("<H", data, 76)[0] if flags & 1 else 0)
+info = at
+at += struct.unpack_from("<I", data, at)[0] if flags & 2 else 0
+base = struct.unpack_from("<I", data, info + 16)[0]
+target = data[info + base:data.index(b"\0", info + base)].decode("cp1252")
+strings = {}
+for bit in (4, 8, 16):  # name, relative path, working folder: UTF-16, counted
+    if flags & bit:
+        n = struct.unpack_from("<H", data, at)[0]
+        strings[bit], at = data[at + 2:at + 2 + 2 * n].decode("utf-16-le"), at + 2 + 2 * n
+print("target=%s folder=%s" % (target, strings.get(16, "").rstrip("\0")))
+PY
+}
+# Checks an install into the Windows folder $1 for the context $2 (current
+# or all), with its Start menu folder $3.
+check_installed() {
+  local folder=$1 root=HKCU other=HKLM expected size
+  [ "$2" = all ] && root=HKLM other=HKCU
+  diff <(files "$stage") <(files "$(unix "$folder")" | grep -vx './Uninstall.exe') >&2 ||
+    fail "the folder does not hold the staged files"
+  [ -f "$(unix "$folder")/Uninstall.exe" ] || fail "no uninstaller"
+  [ "$(find "$(unix "$3")" -iname '*tanglewick*')" = "$(unix "$3")/Tanglewick.lnk" ] ||
+    fail "the Start menu does not hold one shortcut, Tanglewick: $(find "$(unix "$3")" -iname '*tanglewick*')"
+  [ "$(shortcut "$(unix "$3")/Tanglewick.lnk")" = "target=$folder\\Tanglewick.exe folder=$folder" ] ||
+    fail "the shortcut is not to the game in its folder: $(shortcut "$(unix "$3")/Tanglewick.lnk")"
+  ! find "$(unix "$(windows_folder USERPROFILE)")/Desktop" "$(unix "$(windows_folder PUBLIC)")/Desktop" \
+    -iname '*tanglewick*' 2>/dev/null | grep -q . || fail "a desktop shortcut, unasked for"
+  expected="DisplayIcon=$folder\\Tanglewick.exe,0
+DisplayName=Tanglewick
+DisplayVersion=1.00.0001
+EstimatedSize=dword:0000XXXX
+InstallLocation=$folder
+NoModify=dword:00000001
+NoRepair=dword:00000001
+Publisher=The Tanglewick developers
+QuietUninstallString=\"$folder\\Uninstall.exe\" /S
+UninstallString=\"$folder\\Uninstall.exe\""
+  diff <(echo "$expected") <(entry $root | sed 's/^EstimatedSize=dword:0000..../EstimatedSize=dword:0000XXXX/') >&2 ||
+    fail "the entry under $root is not as above"
+  size=$(entry $root | sed -n 's/^EstimatedSize=dword://p')
+  ((16#$size * 2 >= $(du -sk "$(unix "$folder")" | cut -f1))) || fail "the entry's size is not the folder's"
+  [ -z "$(entry $other)" ] || fail "an entry under $other too"
+}
+# Uninstalls as the entry under $2 says, the player's file $3 in the folder
+# $1, and checks only that file is left.
+check_uninstalled() {
+  local quiet program
+  echo "a word or two" >"$(unix "$1")/$3"
+  quiet=$(entry "$2" | sed -n 's/^QuietUninstallString=//p')
+  program=${quiet#\"} && program=${program%%\"*}
+  wine "$program" ${quiet##*\" } >/dev/null 2>&1
+  wineserver -w
+  [ "$(files "$(unix "$1")")" = "./$3" ] || fail "the uninstall left more than the player's file: $(files "$(unix "$1")")"
+  ! find "$WINEPREFIX/drive_c" -name Tanglewick.lnk | grep . || fail "the uninstall left a shortcut"
+  [ -z "$(entry "$2")" ] || fail "the uninstall left the entry under $2"
+  rm -r "$(unix "$1")"
+}
+
+echo "== per user, silently"
+local_folder="$(windows_folder LOCALAPPDATA)\\Programs\\Tanglewick"
+run 'C:\setup.exe /S'
+check_installed "$local_folder" current "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+(env -u WINEPATH wine start /unix "$(unix "$(windows_folder APPDATA)")/Microsoft/Windows/Start Menu/Programs/Tanglewick.lnk") \
+  >"$work/game.log" 2>&1
+await_game_window "$work/game.log"
+echo "the game's window came up, started from the shortcut"
+wineserver -k && wineserver -w
+check_uninstalled "$local_folder" HKCU "my words.txt"
+passed=$((passed + 1))
+
+echo "== for all users, silently, into a folder of the player's choice"
+folder='C:\users\Zoë\Meine Spiele\Tanglewick'
+run "C:\\setup.exe /AllUsers /S /D=$folder"
+check_installed "$folder" all "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
+check_uninstalled "$folder" HKLM "Zoë's words.txt"
+passed=$((passed + 1))
+
+echo "== over an older version"
+run 'C:\older-setup.exe /S'
+[ -f "$(unix "$local_folder")/Obsolete.txt" ] || fail "the older version did not install Obsolete.txt"
+echo "a word or two" >"$(unix "$local_folder")/my words.txt"
+run 'C:\setup.exe /S'
+[ ! -e "$(unix "$local_folder")/Obsolete.txt" ] || fail "a file only the older version shipped is left"
+rm "$(unix "$local_folder")/my words.txt" || fail "the player's file is gone"
+check_installed "$local_folder" current "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+passed=$((passed + 1))
+echo "$passed passed, 0 failed"

@@ -187,8 +187,10 @@ dll_closure() { # FILE FOLDER...
 version=$(sed -n 's/^set(TANGLEWICK_VERSION_TEXT "\(.*\)")$/\1/p' "$root/CMakeLists.txt")
 zip_name=tanglewick-$version-windows-x86_64.zip
 setup_name=tanglewick-$version-windows-x86_64-setup.exe
-# Every time stamp of a release file is the last commit's.
+# Every time stamp of a release file is the last commit's: the files' own,
+# and those strip writes into a Windows program's header.
 stamp=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+export SOURCE_DATE_EPOCH=$stamp
 
 # Stages the files a player gets, zip and setup program alike, in
 # $build/stage/Tanglewick.

@@ -3,8 +3,9 @@
 # openbox on Xvfb, or GNOME's mutter, headless, through Xwayland ("mutter"):
 # - starts it 20 times with every core kept busy, as a build beside it
 #   would, and checks the window opens centred on the screen each time, its
-#   frame included (to within a pixel); then that it has a size the player
-#   cannot change and the game's own 32-pixel icon;
+#   frame included (to within a pixel); then that it stays where the player
+#   moves it, has a size the player cannot change and the game's own
+#   32-pixel icon;
 # - closes the window through the window manager's close request, dismisses
 #   the summary with a real key press and checks the program then ends with
 #   status 0 within half a second, closing animation included; meanwhile
@@ -67,6 +68,12 @@ done
 kill "${busy[@]}"
 echo "centred in $centred starts of 20"
 ((centred == 20)) || fail "the window is not always centred"
+# Once centred, the window stays where the player moves it (here, its client
+# area to 100,120, as the window's own gravity has it).
+wmctrl -i -r "$main" -e 0,100,120,-1,-1
+sleep 0.5
+at=$(xwininfo -id "$main" | awk -F ': *' '/Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 } END { print x "," y }')
+[ "$at" = 100,120 ] || fail "moved to 100,120 by the player, the window went to $at"
 sizes=$(xprop -id "$main" WM_NORMAL_HINTS | sed -n 's/.* m\(in\|ax\)imum size: //p' | uniq)
 [ -n "$sizes" ] && [ "$(wc -l <<<"$sizes")" = 1 ] || fail "the window can be resized: ${sizes:-no least and most size}"
 echo "its least and most size are both $sizes"

@@ -50,7 +50,7 @@ def ended():
     try:
         with open("/proc/%d/stat" % pid) as stat:
             return stat.read().rsplit(")", 1)[1].split()[0] == "Z"
-    except FileNotFoundError:
+    except OSError:  # gone between the open and the read, or before
         return True
 
 

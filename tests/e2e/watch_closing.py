@@ -8,8 +8,11 @@
 #   passes) in the median sample: a sample may fall between the window
 #   manager's move of the frame and its resize of the window, which on a
 #   busy machine may lag some passes behind;
-# - the passes come as fast as the window manager carries them out: before
-#   the game ends, the window is seen at half its width or less;
+# - the passes come as the window manager answers them, not at the pace of
+#   the game's longest wait for an answer (50 ms): before the game ends, the
+#   window is seen shrunk by 15 passes at least (a busy openbox or mutter
+#   takes up to 15 ms over a pass; the design's 460 passes are made when it
+#   keeps up);
 # - once the game has ended, its frame moves no more, and is gone within
 #   0.2 s.
 # Prints what it found, and each sample to the log file given, the first as
@@ -98,7 +101,7 @@ if len(drifts) < 3:
 if median > 4:
     failures.append("the window did not shrink about its centre")
 print("it was seen %d pixels wide at the least, of %d" % (least, first[2]))
-if least > first[2] / 2:
+if least > first[2] - 15 * 4:
     failures.append("the window shrank too slowly")
 if end_time is None:
     failures.append("the game did not end")

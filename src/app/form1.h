@@ -13,6 +13,7 @@
 // PascalCase names (Form_Load, GuessWord, TypedCount) are the design's own;
 // camelCase names are ours.
 
+#include "app/closing.h"
 #include "app/controlarray.h"
 #include "platform/clock.h"
 
@@ -139,6 +140,8 @@ private:
     std::unique_ptr<ScreenReader> m_screenReader;
     int m_centrings = 5; // left to make once the window is shown, until it stands centred
     bool m_closing = false;
+    // The closing animation's time; tests on a slow platform give it more.
+    std::chrono::milliseconds m_animationTime = closing::AnimationTime;
 };
 
 #endif

@@ -19,7 +19,7 @@ void Form1::Form_Unload(std::int16_t &Cancel)
     m_host.messageBox.show(closing::summaryText(PlayTime, Cword->text(), InCor->text(), Text2->text()),
         QStringLiteral("Tanglewick"), platform::InformationOk);
     m_host.programEnd.endWithin(closing::ClosingTime, platform::NormalExit);
-    QtWindowGeometry geometry(this);
+    QtWindowGeometry geometry(this, m_animationTime);
     closing::animateAway(geometry);
     m_host.programEnd.end(platform::NormalExit);
 }

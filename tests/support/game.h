@@ -25,6 +25,7 @@ struct Game
             write(QStringLiteral("Words%1.Txt").arg(length), words[length - 8]);
     }
     std::int16_t &TypedCount() { return form.TypedCount; }
+    std::chrono::milliseconds &animationTime() { return form.m_animationTime; }
     // The window-level state no control shows.
     QString held() const
     {

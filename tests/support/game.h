@@ -23,9 +23,9 @@ struct Game
             = {"triangle\r\nintegral\r\nabhorred", "abandoned", "abbreviate", "battlefield", "accidentally"};
         for (int length = 8; length <= 12; ++length)
             write(QStringLiteral("Words%1.Txt").arg(length), words[length - 8]);
+        form.m_animationTime = std::chrono::seconds(10); // time for every pass of the closing, on Wine too
     }
     std::int16_t &TypedCount() { return form.TypedCount; }
-    std::chrono::milliseconds &animationTime() { return form.m_animationTime; }
     // The window-level state no control shows.
     QString held() const
     {

@@ -1,13 +1,13 @@
 #include "app/form1.h"
 
 #include "app/accessibility.h"
-#include "app/closing.h"
 #include "app/controls.h"
 #include "app/guessbox.h"
 #include "app/layout.h"
 #include "app/legendlabel.h"
 #include "app/shapes.h"
 #include "app/wordlistbox.h"
+#include "closing/closing.h"
 #include "platform/host.h"
 
 #include <QApplication>

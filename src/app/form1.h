@@ -4,7 +4,7 @@
 // Form1 is the game's one window. It owns every control and the game's
 // state; its event handlers run the game step by step. Word files are read
 // by src/words; the draw, the shuffle, the verdict and the counters are
-// worked out by src/play; the closing summary and animation by closing.h;
+// worked out by src/play; the closing summary and animation by src/closing;
 // each control's name, place, tab stop and spoken name come from one row of
 // layout.h, and the announcements to a screen reader from accessibility.h;
 // the host services (message box, end of the program,
@@ -13,8 +13,8 @@
 // PascalCase names (Form_Load, GuessWord, TypedCount) are the design's own;
 // camelCase names are ours.
 
-#include "app/closing.h"
 #include "app/controlarray.h"
+#include "closing/closing.h"
 #include "platform/clock.h"
 
 #include <QWidget>

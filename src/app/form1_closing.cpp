@@ -3,8 +3,8 @@
 
 #include "app/form1.h"
 
-#include "app/closing.h"
 #include "app/windowgeometry.h"
+#include "closing/closing.h"
 #include "platform/host.h"
 
 #include <QCloseEvent>

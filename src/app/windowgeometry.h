@@ -1,7 +1,7 @@
 #ifndef TANGLEWICK_APP_WINDOWGEOMETRY_H
 #define TANGLEWICK_APP_WINDOWGEOMETRY_H
 
-#include "app/closing.h"
+#include "closing/closing.h"
 
 #include <QDeadlineTimer>
 #include <QMargins>

@@ -2,8 +2,8 @@
 // them, with what the window shows and holds after them as one line; its
 // start, its word files, its closing, and a storm of play.
 
-#include "app/closing.h"
 #include "app/windowgeometry.h"
+#include "closing/closing.h"
 #include "datatable.h"
 #include "game.h"
 #include "oddfiles.h"

@@ -2,7 +2,7 @@
 // report of an unhandled error and the program's watch; the word files; the
 // counters; and the time played and the animation of the closing window.
 
-#include "app/closing.h"
+#include "closing/closing.h"
 #include "datatable.h"
 #include "fakehost.h"
 #include "oddfiles.h"

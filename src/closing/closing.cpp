@@ -1,4 +1,4 @@
-#include "app/closing.h"
+#include "closing/closing.h"
 
 #include "platform/runtimeerror.h"
 

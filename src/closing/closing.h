@@ -1,5 +1,5 @@
-#ifndef TANGLEWICK_APP_CLOSING_H
-#define TANGLEWICK_APP_CLOSING_H
+#ifndef TANGLEWICK_CLOSING_CLOSING_H
+#define TANGLEWICK_CLOSING_CLOSING_H
 
 // What happens when the window closes, free of widgets: the time played,
 // the summary's text, and the closing animation over a window-geometry seam.

@@ -10,12 +10,16 @@ missing() { local tool; for tool; do command -v "$tool" >/dev/null || printf '%s
 await() { local tries=$1; shift; until "$@"; do ((--tries > 0)) || return 1; sleep 0.1; done; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 # Gives process $1 $2 tenths of a second (default none) to end by itself, then
-# ends it: politely first, for good after 2 s.
+# ends it: politely first, for good after 2 s. (An explicit status: in an
+# exit trap, a bare return gives the status the script is ending with.)
 stop() {
   local tries=${2:-1} signal
-  for signal in TERM KILL; do await "$tries" gone "$1" && return; kill -"$signal" "$1" 2>/dev/null; tries=20; done
+  for signal in TERM KILL; do await "$tries" gone "$1" && return 0; kill -"$signal" "$1" 2>/dev/null; tries=20; done
+  return 0
 }
-cleanup() { local i; for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done; rm -rf "$work"; }
+# Run at exit, by whatever path: set -e, which the script may have set, must
+# not cut it short.
+cleanup() { set +e; local i; for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done; rm -rf "$work"; }
 fail() { echo "FAIL: $*"; exit 1; }
 pids=()
 
@@ -23,7 +27,7 @@ pids=()
 # first-run setup of the user's) and a private runtime directory.
 make_work() {
   work=$(mktemp -d)
-  trap cleanup EXIT
+  trap cleanup EXIT # bash runs it on a fatal signal too
   export HOME=$work/home XDG_RUNTIME_DIR=$work/run GSETTINGS_BACKEND=memory
   unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
   mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"

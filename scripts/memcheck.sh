@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the game's test program that needs no window -- tst_logic: the word
-# files, the play logic and the host services -- from build/ under
-# valgrind's memcheck. Exits non-zero on a failing test, any memory error
+# Runs the game's test programs that need no window -- tst_platform,
+# tst_words, tst_play and tst_closing: the host services, the word files,
+# the play logic and the closing -- from build/ under valgrind's memcheck. Exits non-zero on a failing test, any memory error
 # (invalid read or write, use of an uninitialised value, bad free) and any
 # definite or possible leak, unless it lies wholly in a system library listed
 # in scripts/sanitizers/valgrind.supp.
@@ -10,19 +10,22 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=$here/build
 
 "$here/scripts/install-deps.sh" test
-# The normal build, as scripts/test.sh makes it; only tst_logic is brought up to date.
+# The normal build, as scripts/test.sh makes it; only these tests are brought up to date.
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # Programs built with AddressSanitizer do not run under valgrind.
 ! grep -q '^TANGLEWICK_SANITIZE:BOOL=ON$' "$build/CMakeCache.txt" ||
   { echo "memcheck: $build is a sanitizer build; use scripts/sanitize.sh for it" >&2; exit 1; }
-cmake --build "$build" -j"$(nproc)" --target tst_logic
+tests=(tst_platform tst_words tst_play tst_closing)
+cmake --build "$build" -j"$(nproc)" --target "${tests[@]}"
 
 # The environment and working folder ctest gives it; stopped after 10
 # minutes (it takes seconds), so that a hang fails the run.
 cd "$build/tests"
-echo "== memcheck tst_logic"
-QT_QPA_PLATFORM=offscreen TANGLEWICK_TEST_OUTPUT=$build/tests timeout 600 valgrind --tool=memcheck --quiet \
-  --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,possible --errors-for-leak-kinds=definite,possible \
-  --track-origins=yes --num-callers=40 --suppressions="$here/scripts/sanitizers/valgrind.supp" ./tst_logic -silent ||
-  { echo "memcheck: tst_logic FAILED (status $?)" >&2; exit 1; }
-echo "memcheck: passed: tst_logic"
+for test in "${tests[@]}"; do
+  echo "== memcheck $test"
+  QT_QPA_PLATFORM=offscreen TANGLEWICK_TEST_OUTPUT=$build/tests timeout 600 valgrind --tool=memcheck --quiet \
+    --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,possible --errors-for-leak-kinds=definite,possible \
+    --track-origins=yes --num-callers=40 --suppressions="$here/scripts/sanitizers/valgrind.supp" "./$test" -silent ||
+    { echo "memcheck: $test FAILED (status $?)" >&2; exit 1; }
+done
+echo "memcheck: passed: ${tests[*]}"

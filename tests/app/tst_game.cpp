@@ -1,21 +1,19 @@
 // The game played through its window, keys and clicks as a player gives
 // them, with what the window shows and holds after them as one line; its
-// start, its word files, its closing, and a storm of play.
+// start, its word files and word list, and its closing.
 
 #include "app/windowgeometry.h"
+#include "app/wordlistbox.h"
 #include "closing/closing.h"
 #include "datatable.h"
+#include "errors.h"
 #include "game.h"
 #include "oddfiles.h"
-#include "play/guess.h"
 
-#include <QAbstractItemModelTester>
 #include <QAbstractItemView>
-#include <QRegularExpression>
+#include <QAccessible>
 #include <QScreen>
 #include <QTest>
-
-#include <random>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -94,13 +92,6 @@ private slots:
             QRect(game.form.pos(), game.form.size() + QSize(6, 25)).center(), game.form.screen()->geometry().center());
         QCOMPARE(game.held(),
             "WordFile=" + game.path(u"Words8.Txt"_s) + " WordCount=3 PickIndex=2 StartTime=09:30:15 EndTime=00:00:00");
-        QAbstractItemModelTester model(game.get<QAbstractItemView>(u"WordList"_s)->model());
-        game.form.show(); // the list box asks for the rows it shows
-        QAbstractItemModel *list = game.get<QAbstractItemView>(u"WordList"_s)->model();
-        QTRY_COMPARE(u"rows=%1 first=%2 last=%3 nothing=%4"_s.arg(list->rowCount())
-                         .arg(list->index(0, 0).data().toString(), list->index(3, 0).data().toString(),
-                             list->data({}).toString()), // and no text for no row
-            u"rows=4 first=------------ last=abhorred nothing="_s);
         QCOMPARE(u"tiles=%1 you=%2 scrambled=%3 box=%4 answer=%5"_s.arg(game.tiles(1), game.tiles(2),
                      game.text("TextBox1"), game.text("GuessWord"), game.text("PickWord")),
             u"tiles=AINTEGLR.... you=............ scrambled=AINTEGLR box= answer=INTEGRAL"_s);
@@ -166,6 +157,39 @@ private slots:
         }
     }
 
+    // A word file gone once counted is reported as missing, before the word list is touched.
+    void wordFileGoneBetweenCountAndLoad()
+    {
+        const QString file = m_game->path(u"Words8.Txt"_s);
+        m_game->countThenLoad([&] { QFile::remove(file); });
+        const ShownMessage report{
+            "Can Not Find File " + file + " It's Missing or Corrupted", u"Error"_s, platform::CriticalOk};
+        QCOMPARE(m_game->fake.messageBox.shown, QList{report});
+        QCOMPARE(m_game->get<WordListBox>(u"WordList"_s)->entries().size(), 4); // TRIANGLE's file, as loaded at start
+    }
+
+    // The hidden word list hands out its rows a hundred at a time, from none again after each load, as a
+    // screen reader reads them and the list box fetches them.
+    void wordListHandsOutItsRowsInBatches()
+    {
+        auto *list = m_game->get<WordListBox>(u"WordList"_s);
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(list);
+        QStringList seen;
+        for (const int size : {250, 3}) {
+            words::EntryList entries;
+            for (int i = 0; i < size; ++i)
+                entries.append(QString::number(i));
+            list->setEntries(std::move(entries));
+            do {
+                seen << QString::number(reader->tableInterface()->rowCount());
+                list->model()->fetchMore({});
+            } while (list->model()->canFetchMore({}));
+            seen << QString::number(reader->tableInterface()->rowCount()) + u'.';
+        }
+        QCOMPARE(seen.join(u' '), u"0 100 200 250. 0 3."_s);
+        QCOMPARE(list->model()->data({}), QVariant()); // no text for no row, as Ctrl+C with none current asks
+    }
+
     void closingShowsTheSummaryThenTheWindowGoes()
     {
         run(*m_game, u"Set:Cword=3 Set:InCor=1 Set:Text2=2"_s);
@@ -182,6 +206,10 @@ private slots:
         QCOMPARE(closing::animateAway(noTime), 1);
         QCOMPARE(m_game->form.size(), before - QSize(4, 4));
         QCOMPARE(noTime.width(), m_game->form.frameGeometry().width() * 15);
+        // A place past a million pixels, or none, is refused as an overflow.
+        QCOMPARE(QList({errorOf([&] { noTime.setTop(15e6f); }), errorOf([&] { noTime.setTop(15000015.0f); }),
+                     errorOf([&] { noTime.setLeft(NAN); })}),
+            QList<int>({0, platform::Overflow, platform::Overflow}));
         m_game->form.close();
         const QString summary = u"You Have Played Tanglewick For 00:02:05\r\nAnd Played 3 Tanglewick Words \r\n"
                                 "And You Had 1 In Correct Guess \r\nTotal Scores Was 2\r\nHave A Nice Day GoodBye"_s;
@@ -194,38 +222,6 @@ private slots:
         QCOMPARE_LE(m_game->fake.programEnd.deadline.value_or(1h), 400ms);
         QCOMPARE(m_game->fake.programEnd.deadlineStatus, platform::NormalExit);
         QCOMPARE(m_game->fake.programEnd.status, platform::NormalExit); // and it ended so, once it had gone
-    }
-
-    // A storm of play, with the game's promises checked after every step. The seed is fixed, so every run
-    // plays the same storm; TANGLEWICK_SOAK_SEED plays another.
-    void stormOfPlay()
-    {
-        Game &game = *m_game;
-        QTest::failOnWarning(QRegularExpression(u"."_s)); // nor a word of complaint from Qt
-        const quint64 seed = qEnvironmentVariable("TANGLEWICK_SOAK_SEED", u"20261206"_s).toULongLong();
-        std::mt19937_64 dice(seed);
-        // Often the answer's next letter, now and then the whole answer, else any letter, key or click.
-        const QStringList steps
-            = u"a b c d e f g h i j k l m n o p q r s t u v w x y z 0 5 9 . ; ' ! ? - * Ctrl+A "
-              u"Ctrl+C Ctrl+H Ctrl+M Ctrl+V Ctrl+X Ctrl+Z Enter Backspace Escape Tab Left Home Up "
-              u"Down GetNewWord ShowWord Option8 Option9 Option10 Option11 Option12 GuessWord"_s.split(u' ');
-        for (int step = 0; step < 20000; ++step) {
-            game.fake.random.last = std::uniform_real_distribution<float>(0, 1)(dice);
-            const int roll = int(dice() % 100);
-            QString script = steps.at(int(dice() % steps.size()));
-            if (roll < 35)
-                script = game.text("PickWord").mid(game.text("GuessWord").size(), 1).toLower();
-            else if (roll >= 97)
-                script = "GuessWord " + game.text("PickWord").toLower() + " Enter";
-            run(game, script);
-            const QLineEdit *guess = game.get(u"GuessWord"_s);
-            const QString scrambled = game.text("TextBox1");
-            const bool kept = game.fake.messageBox.shown.isEmpty()
-                && QRegularExpression(u"^[A-Z]{0,%1}$"_s.arg(guess->maxLength())).match(guess->text()).hasMatch()
-                && game.tiles(1).remove(u'.') == scrambled && play::sameLetters(scrambled, game.text("PickWord"))
-                && play::isPlayable(game.text("PickWord"), guess->maxLength());
-            QVERIFY2(kept, qPrintable(u"seed %1, step %2, %3: %4"_s.arg(seed).arg(step).arg(script, game.state())));
-        }
     }
 };
 

@@ -26,6 +26,13 @@ struct Game
         form.m_animationTime = std::chrono::seconds(10); // time for every pass of the closing, on Wine too
     }
     std::int16_t &TypedCount() { return form.TypedCount; }
+    // Counts the current word file, has it changed, then loads it.
+    void countThenLoad(const std::function<void()> &change)
+    {
+        form.CountWords();
+        change();
+        platform::runEvent(fake.host, [this] { form.LoadWordList(); });
+    }
     // The window-level state no control shows.
     QString held() const
     {

@@ -169,12 +169,14 @@ private slots:
     }
 
     // The hidden word list hands out its rows a hundred at a time, from none again after each load, as a
-    // screen reader reads them and the list box fetches them.
+    // screen reader reads them and the list box fetches them, and tells of each batch as the rows it adds.
     void wordListHandsOutItsRowsInBatches()
     {
         auto *list = m_game->get<WordListBox>(u"WordList"_s);
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(list);
-        QStringList seen;
+        QStringList seen; // the row count read, and each batch as announced ("+first-last")
+        QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
+            [&](const QModelIndex &, int first, int last) { seen << u"+%1-%2"_s.arg(first).arg(last); });
         for (const int size : {250, 3}) {
             words::EntryList entries;
             for (int i = 0; i < size; ++i)
@@ -186,7 +188,7 @@ private slots:
             } while (list->model()->canFetchMore({}));
             seen << QString::number(reader->tableInterface()->rowCount()) + u'.';
         }
-        QCOMPARE(seen.join(u' '), u"0 100 200 250. 0 3."_s);
+        QCOMPARE(seen.join(u' '), u"0 +0-99 100 +100-199 200 +200-249 250. 0 +0-2 3."_s);
         QCOMPARE(list->model()->data({}), QVariant()); // no text for no row, as Ctrl+C with none current asks
     }
 

@@ -6,8 +6,9 @@
 #
 # A tile reads as its name: its letter, or _ when the name is empty (anything
 # longer stands in brackets; a tile not found as ?). The verdict is the text
-# of each verdict box on show; the score is the score box's text. Exits 1
-# when the game is not on the bus.
+# of each verdict box on show; the score is the score box's text. The game's
+# announcements are heard, never met: a notification on show is reported as
+# a verdict. Exits 1 when the game is not on the bus.
 import re
 import sys
 
@@ -33,6 +34,8 @@ for accessible in pyatspi.findAllDescendants(app, lambda accessible: True):
         score = text_of(accessible)
     elif accessible.name == "Verdict" and accessible.getState().contains(pyatspi.STATE_SHOWING):
         verdicts.append(text_of(accessible))
+    elif accessible.getRole() == pyatspi.ROLE_NOTIFICATION and accessible.getState().contains(pyatspi.STATE_SHOWING):
+        verdicts.append("(a notification met among the controls)")
 tiles = {row: "".join(places.get(place, "?") for place in range(1, 13)) for row, places in rows.items()}
 print("scrambled=%s yours=%s verdict=%s score=%s" % (
     tiles["Scrambled letter"], tiles["Your letter"], " + ".join(verdicts), score))

@@ -54,6 +54,7 @@ private slots:
         row("a wrong guess leaves the congratulation as it was", "triangle Enter Option9 GuessWord Enter", "wrong=1 score=1 verdict=both len=9 answer=ABANDONED");
         row("after a length choice Shift+Tab thrice is back in the guess box, Tab seven times", "Option9 Shift+Tab Shift+Tab Shift+Tab a Option9 Tab Tab Tab Tab Tab Tab Tab b", "box=B you=AB.......... typed=2 len=9 answer=ABANDONED");
         row("arrow keys choose the length", "Option8 Down Down Up Down Down", "focus=Option11 len=11 answer=BATTLEFIELD");
+        row("back to eight letters", "Option12 Option8", "focus=Option8");
         row("a word file gone in mid-play ends the game", "Remove:Words10.Txt Option10", "focus=Option10 len=10 end=2");
         row("New Word with a broken counter is an unhandled error", "Set:Cword=many GetNewWord", "words=many focus=GetNewWord end=3");
         // clang-format on

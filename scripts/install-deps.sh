@@ -23,7 +23,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core)
-screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-core dbus-x11 orca python3-pyatspi)
+screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-core dbus-x11 orca python3-pyatspi python3-xlib)
 case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev

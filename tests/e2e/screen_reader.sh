@@ -12,7 +12,8 @@
 #   comes back to the guess box;
 # - the typed letters, each verdict as the window shows it (again at each
 #   Enter), the new score after a right guess, the Show Word button with its
-#   description and the answer it reveals, and the summary at closing.
+#   description and the answer it reveals, and the summary at closing;
+# and that a middle click pastes no selection into the guess box.
 # Installs what it needs when it can; skips (status 77) when it cannot, or
 # when the user already runs Orca (only one runs at a time).
 # Usage: screen_reader.sh GAME_EXECUTABLE
@@ -26,6 +27,7 @@ if [ -z "${TANGLEWICK_IN_SESSION:-}" ]; then
   needs() {
     missing Xvfb openbox wmctrl xdotool pgrep orca dbus-run-session dbus-send script /usr/libexec/at-spi-bus-launcher
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || echo pyatspi
+    /usr/bin/python3 -c 'import Xlib' 2>/dev/null || echo python3-xlib
   }
   [ -z "$(needs)" ] || { echo "Installing what is missing: $(needs)"; "$here/../../scripts/install-deps.sh" screen-reader; }
   [ -z "$(needs)" ] || { echo "SKIP: cannot run without $(needs)"; exit 77; }
@@ -100,6 +102,17 @@ step "start-up: the first word's letters"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/tanglewick" >"$work/game.log" 2>&1 &
 pids+=($!)
 letters "" TRIANGLE
+window "$word" "" "" 0
+
+step "a middle click on the guess box pastes nothing of another program's selection"
+/usr/bin/python3 "$here/own_selection.py" xyz >"$work/selection.txt" &
+pids+=($!)
+await 50 grep -q owned "$work/selection.txt" || fail "no program took the primary selection"
+# The middle of the guess box, in the window's client area.
+xdotool mousemove --window "$(window_named '^ +Tanglewick$')" 384 196 click 2
+sleep 0.5
+guess=$(/usr/bin/python3 "$here/read_game.py" guess)
+[ -z "$guess" ] || fail "a middle click pasted '$guess' into the guess box"
 window "$word" "" "" 0
 
 step "a wrong guess: the letters typed, the verdict; Enter again: the verdict again"

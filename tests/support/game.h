@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 struct Game
 {
@@ -62,7 +63,8 @@ struct Game
     }
     // The fields that differ from the start: box=, you= (the typed-letter
     // tiles), typed=, words=, wrong=, score=, verdict=, focus=, len= (the
-    // guess length), answer=, end= (the end of the program).
+    // guess length), answer=, tip= (a tooltip on show), end= (the end of the
+    // program).
     QString state()
     {
         const auto *guess = get(QStringLiteral("GuessWord"));
@@ -74,10 +76,10 @@ struct Game
             "score=" + text("Text2"),
             "verdict=" + QStringList{"none", "correct", "incorrect", "both"}[incorrect * 2 + correct],
             "focus=" + (focus ? focus->objectName() : "-"), "len=" + QString::number(guess->maxLength()),
-            "answer=" + text("PickWord"),
+            "answer=" + text("PickWord"), "tip=" + (QToolTip::isVisible() ? QToolTip::text() : ""),
             "end=" + (fake.programEnd.status ? QString::number(*fake.programEnd.status) : "-")};
         static const QStringList start = QStringLiteral("box= you=............ typed=0 words=1 wrong=0 score=0 "
-                                                        "verdict=none focus=GuessWord len=8 answer=TRIANGLE end=-")
+                                                        "verdict=none focus=GuessWord len=8 answer=TRIANGLE tip= end=-")
                                              .split(u' ');
         fields.removeIf([](const QString &field) { return start.contains(field); });
         return fields.join(u' ');
@@ -110,8 +112,9 @@ private slots:
 
 // Plays a script of words: a control's name clicks it (GetNewWord, Option12,
 // GuessWord …); Count=<n> sets the typed count, Set:<box>=<text> a box's
-// text, Remove:<file> deletes a word file; another capitalised word is a key
-// by its name (Enter, Backspace, Ctrl+V …); any other is typed letter by letter.
+// text, Remove:<file> deletes a word file, Hover:<control> rests the pointer
+// on a control; another capitalised word is a key by its name (Enter,
+// Backspace, Ctrl+V …); any other is typed letter by letter.
 inline void run(Game &game, const QString &script)
 {
     for (const QString &word : script.split(u' ', Qt::SkipEmptyParts)) {
@@ -122,6 +125,8 @@ inline void run(Game &game, const QString &script)
             game.get(word.mid(4).section(u'=', 0, 0))->setText(word.section(u'=', 1));
         else if (word.startsWith(u"Remove:"))
             QFile::remove(game.path(word.mid(7)));
+        else if (word.startsWith(u"Hover:"))
+            QTest::mouseMove(game.get<QWidget>(word.mid(6)));
         else if (QWidget *control = game.get<QWidget>(word))
             QTest::mouseClick(control, Qt::LeftButton);
         else if (word.front().isUpper())

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its tests, and runs every
 # check: the test suite headless (with the real game under Xvfb, and under
-# the Orca screen reader), valgrind's memcheck over the logic tests, the
+# the Orca screen reader), valgrind's memcheck over the test programs, the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # the word-file fuzzer for 60 seconds, the Debian package: installed,
 # started from its menu entry, removed again; and the package built twice,

@@ -14,10 +14,7 @@ void LegendLabel::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
 
-    QTextLayout textLayout(text(), font(), this);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    textLayout.setTextOption(option);
+    QTextLayout textLayout(text(), font(), this); // wrapping at word breaks, as a layout does unless told otherwise
     textLayout.beginLayout();
     // Each line is centred in its step.
     const qreal lineTop = (m_lineStep - fontMetrics().height()) / 2.0;

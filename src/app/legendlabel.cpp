@@ -10,8 +10,8 @@ LegendLabel::LegendLabel(const QString &text, int lineStep, QWidget *parent)
 
 void LegendLabel::paintEvent(QPaintEvent *)
 {
+    // The background is filled already: the legend is an opaque label.
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
 
     QTextLayout textLayout(text(), font(), this); // wrapping at word breaks, as a layout does unless told otherwise

@@ -73,14 +73,11 @@ struct ScriptedRandom final : platform::RandomSource
 
 struct FakeHost
 {
-    explicit FakeHost(const QString &directory = {})
-        : host{messageBox, programEnd, clock, random, directory}
-    { }
     RecordingMessageBox messageBox;
     ObservedEnd programEnd;
     FixedClock clock;
     ScriptedRandom random;
-    platform::Host host;
+    platform::Host host{messageBox, programEnd, clock, random, {}}; // no program directory unless a test gives one
 };
 
 #endif

@@ -18,8 +18,9 @@
 
 struct Game
 {
-    Game() // a word file a length, TRIANGLE first
+    Game() // a word file a length, TRIANGLE first, in the program's directory
     {
+        fake.host.programDirectory = QDir::toNativeSeparators(dir.path());
         const char *words[]
             = {"triangle\r\nintegral\r\nabhorred", "abandoned", "abbreviate", "battlefield", "accidentally"};
         for (int length = 8; length <= 12; ++length)
@@ -86,7 +87,7 @@ struct Game
     }
 
     QTemporaryDir dir;
-    FakeHost fake{QDir::toNativeSeparators(dir.path())};
+    FakeHost fake;
     Form1 form{fake.host};
 };
 

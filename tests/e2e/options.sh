@@ -47,5 +47,5 @@ run=(timeout 5 env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/run")
 expect 124 '' "tanglewick: ignoring argument 'Zoë\.txt'\n" Zoë.txt
 expect 124 '' "tanglewick: ignoring unknown option 'bogus', argument 'Words8\.Txt'\n" --bogus Words8.Txt
 expect 124 '' "tanglewick: ignoring missing value after '-style'\n" -style
-expect 124 '' '' -style fusion
+expect 124 '' '' -style fusion -reverse
 echo "$passed passed, 0 failed"

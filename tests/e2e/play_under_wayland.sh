@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real game as a native Wayland client of a headless weston:
-# - the game opens its window and prints nothing on standard error;
+# - the game opens its window, named for its desktop entry, and prints
+#   nothing on standard error;
 # - closed, and the summary dismissed, it ends with status 0 within half a
 #   second, with nothing on standard error. The compositor places windows, so
 #   the closing slide cannot show; it must not hold up the end. Weston has no
@@ -25,6 +26,9 @@ quiet() { [ ! -s "$work/$1.err" ] || fail "$1 printed on standard error: $(cat "
 echo "== the window opens, with nothing on standard error"
 start tanglewick
 await 50 grep -q 'xdg_toplevel@[0-9]*\.set_title(" *Tanglewick")' "$work/weston.log" || fail "the game window did not open"
+# The desktop matches the window to the game's menu entry, and its icon, by this id.
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("org\.tanglewick\.Tanglewick")' "$work/weston.log" ||
+  fail "the window does not name the game's desktop entry: $(grep -o 'set_app_id([^)]*)' "$work/weston.log")"
 sleep 2
 ! gone "$game" || fail "the game ended by itself"
 quiet tanglewick

@@ -82,7 +82,12 @@ check_word_files() { # DIR
 check_desktop_files() { # ROOT EXEC
   local desktop=$1/share/applications/$app_id.desktop metainfo=$1/share/metainfo/$app_id.metainfo.xml report
   report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ] || fail "desktop-file-validate: ${report:-failed}"
-  appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli rejects $metainfo"
+  # The metadata names its developer the current way, <developer id>, which
+  # AppStream before 1.0 (Debian 12's 0.16) does not know yet and notes as an
+  # unknown tag: that note alone is let pass there.
+  report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "appstreamcli rejects $metainfo: $report"
+  if appstreamcli --version | grep -q 'version: 0\.'; then report=$(grep -v '^I: .*: unknown-tag developer$' <<<"$report"); fi
+  ! grep -E '^[EWI]: ' <<<"$report" || fail "appstreamcli notes more than pedantic hints on $metainfo"
   grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry does not name the icon $app_id"
   grep -qx "Exec=$2" "$desktop" || fail "the desktop entry's Exec= is not $2: $(grep '^Exec=' "$desktop")"
   grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" || fail "no launchable $app_id.desktop"

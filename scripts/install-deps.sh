@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, when any is missing.
-# Usage: install-deps.sh [run|test|screen-reader|windows]
+# Usage: install-deps.sh [run|test|screen-reader|windows|debian]
 #   run            what building and playing the game needs (with the X
 #                  client library's headers, for the closing animation)
 #   test           that, and what the tests need: an X server and a window
@@ -20,19 +20,24 @@
 #   windows        what scripts/windows.sh needs: MinGW-w64, Qt's host tools
 #                  and Debian's source tools, Wine, Xvfb, ImageMagick, zip,
 #                  NSIS for the setup program
+#   debian         what scripts/test-in-debian.sh needs: debootstrap and git
+# Each name is one every supported release has (Debian 12 and 13): where a
+# package's name carries a version, the unversioned name that follows the
+# release's default (libclang-rt-dev: the runtime of the release's clang).
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core)
 screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-core dbus-x11 orca python3-pyatspi python3-xlib)
 case ${1:-run} in
 test)
-  packages+=("${screen_reader[@]}" valgrind clang libclang-rt-14-dev libbenchmark-dev
+  packages+=("${screen_reader[@]}" valgrind clang libclang-rt-dev libbenchmark-dev
     mutter xwayland weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
 windows)
   packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev
     qt6-base-dev-tools dpkg-dev wine wine64 fonts-wine fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool
     x11-utils x11-apps openbox wmctrl imagemagick zip unzip python3 nsis file git) ;;
+debian) packages=(debootstrap git) ;;
 esac
 
 missing=()

@@ -29,6 +29,7 @@ Form1::Form1(platform::Host &host, QWidget *parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
+    ScreenReader::install();
     setWindowTitle(QString(83, QLatin1Char(' ')) + QStringLiteral("Tanglewick"));
     setWindowIcon(controls::windowIcon());
     setFixedSize(layout::toPixels(layout::ClientArea).size());
@@ -122,6 +123,9 @@ void Form1::createHiddenControls()
     // Keys typed blind into them must not change the answer or a count.
     for (QLineEdit *box : {TextBox1, PickWord, Cword, InCor})
         box->setReadOnly(true);
+    // Out of sight, and so out of a screen reader's hearing.
+    for (QWidget *box : std::initializer_list<QWidget *>{WordList, TextBox1, PickWord, Cword, InCor})
+        ScreenReader::conceal(*box);
 }
 
 // Tab visits the controls that take the focus in the order of the layout

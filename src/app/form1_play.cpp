@@ -129,10 +129,12 @@ void Form1::GetNewWord_Click()
     Text3->hide();
     Text1->hide();
     PickNewWord();
+    // Before the focus comes back to the guess box, so that a screen reader
+    // hears the new word's letters there, once.
+    m_screenReader->announceWord(TextBox1->text());
     GuessWord->show();
     GuessWord->setFocus();
     TypedCount = 0;
-    m_screenReader->announceWord(TextBox1->text());
 }
 
 void Form1::ShowWord_Click()

@@ -169,12 +169,11 @@ private slots:
         QCOMPARE(m_game->get<WordListBox>(u"WordList"_s)->entries().size(), 4); // TRIANGLE's file, as loaded at start
     }
 
-    // The hidden word list hands out its rows a hundred at a time, from none again after each load, as a
-    // screen reader reads them and the list box fetches them, and tells of each batch as the rows it adds.
+    // The hidden word list hands out its rows a hundred at a time, from none again after each load, as the
+    // list box fetches them, and tells of each batch as the rows it adds.
     void wordListHandsOutItsRowsInBatches()
     {
         auto *list = m_game->get<WordListBox>(u"WordList"_s);
-        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(list);
         QStringList seen; // the row count read, and each batch as announced ("+first-last")
         QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
             [&](const QModelIndex &, int first, int last) { seen << u"+%1-%2"_s.arg(first).arg(last); });
@@ -184,13 +183,65 @@ private slots:
                 entries.append(QString::number(i));
             list->setEntries(std::move(entries));
             do {
-                seen << QString::number(reader->tableInterface()->rowCount());
+                seen << QString::number(list->model()->rowCount());
                 list->model()->fetchMore({});
             } while (list->model()->canFetchMore({}));
-            seen << QString::number(reader->tableInterface()->rowCount()) + u'.';
+            seen << QString::number(list->model()->rowCount()) + u'.';
         }
         QCOMPARE(seen.join(u' '), u"0 +0-99 100 +100-199 200 +200-249 250. 0 +0-2 3."_s);
         QCOMPARE(list->model()->data({}), QVariant()); // no text for no row, as Ctrl+C with none current asks
+    }
+
+    // What a screen reader is told of a script, announcement by announcement, as Qt hands them to it.
+    void announcements_data()
+    {
+        const Table<QString, QString> row("script", "heard");
+        // clang-format off
+        row("typing and taking back", "tri Backspace", "");
+        row("a wrong guess, and Enter again", "ab Enter Enter", "InCorrect !!! | InCorrect !!!");
+        row("a right guess and the new score", "triangle Enter", "Congratulations !!! Your Word Is Correct. Score 1");
+        row("New Word: the letters in tile order", "GetNewWord", "Scrambled letters, E T R I A N G L");
+        row("a length choice", "Option9", "Scrambled letters, D A B A N D O N E");
+        row("Show Word: the answer, then letter by letter", "ShowWord", "The word is TRIANGLE, spelt T R I A N G L E");
+        // clang-format on
+    }
+
+    void announcements()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, heard);
+        QCoreApplication::processEvents(); // what the window had to say as it opened
+        static QStringList announced;
+        announced.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            if (event->type() == QAccessible::Announcement)
+                announced << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#else
+            if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+                announced << event->accessibleInterface()->text(QAccessible::Name);
+#endif
+        });
+        if (!QAccessible::isActive()) // Qt hands events on only where its platform has a screen reader's bus
+            QSKIP("no accessibility bus: tests/e2e/screen_reader.sh runs this on one");
+        const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+        run(*m_game, script);
+        QTest::qWait(50); // each comes once its event is done
+        QCOMPARE(announced.join(u" | "_s), heard);
+    }
+
+    // The boxes below the client area give a screen reader their names alone: no answer, no word, no count.
+    void hiddenBoxesTellAScreenReaderNothing()
+    {
+        QStringList told;
+        for (const char *name : {"WordList", "PickWord", "TextBox1", "Cword", "InCor", "Text2"}) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(m_game->get<QWidget>(QLatin1String(name)));
+            const QAccessibleTextInterface *text = box->textInterface();
+            told << box->text(QAccessible::Name) + u':' + box->text(QAccessible::Value)
+                    + (text ? text->text(0, text->characterCount()) : QString()) + u'/' + QString::number(box->childCount());
+        }
+        QCOMPARE(told.join(u", "_s),
+            u"Word list:/0, Answer:/0, Scrambled word:/0, Words played:/0, Incorrect guesses:/0, Score:00/0"_s);
     }
 
     void closingShowsTheSummaryThenTheWindowGoes()

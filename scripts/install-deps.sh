@@ -13,7 +13,8 @@
 #                  tools, lintian, the desktop-file and AppStream validators,
 #                  a reader of machine-readable copyright files
 #                  (python3-debian) and man with groff for the manual page,
-#                  and what the screen-reader test needs
+#                  what the screen-reader test needs, and fontconfig's tools
+#                  and fonts-liberation for the window's pictures (below)
 #   screen-reader  what the screen-reader test needs alone: an X server, a
 #                  window manager, the accessibility bus, Orca, and the AT-SPI
 #                  bindings for Python
@@ -31,7 +32,15 @@ screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-cor
 case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-dev libbenchmark-dev
-    mutter xwayland weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base) ;;
+    mutter xwayland weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base
+    fontconfig fonts-liberation)
+  # fc-list (fontconfig) finds the faces the window's pictures were drawn
+  # with, for the tests' own fonts.conf (cmake/TestFonts.cmake). On Debian 12
+  # fonts-liberation is the older Liberation 1.07 (Wine brings it), whose
+  # faces have fonts-liberation2's names and draw otherwise: installed, every
+  # test run shows that the tests still draw with their own faces. (On Debian
+  # 13 it holds the Liberation 2 that fonts-liberation2 brings.)
+  ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
 windows)
   packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev

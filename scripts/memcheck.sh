@@ -20,9 +20,11 @@ build=$here/build
 tests=(tst_platform tst_words tst_play tst_closing tst_game tst_window)
 cmake --build "$build" -j"$(nproc)" --target "${tests[@]}"
 
-# The environment and working folder ctest gives it; stopped after 10
+# The environment and working folder ctest gives it (with the tests' own
+# fonts, where cmake/TestFonts.cmake wrote a fonts.conf); stopped after 10
 # minutes (it takes half a minute), so that a hang fails the run.
 cd "$build/tests"
+[ ! -f fonts.conf ] || export FONTCONFIG_FILE=$build/tests/fonts.conf
 for test in "${tests[@]}"; do
   echo "== memcheck $test"
   QT_QPA_PLATFORM=offscreen TANGLEWICK_TEST_OUTPUT=$build/tests timeout 600 valgrind --tool=memcheck --quiet \

@@ -56,7 +56,7 @@ QIcon windowIcon()
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
-QPalette designPalette(const QPalette &standard)
+QPalette gamePalette(const QPalette &standard)
 {
     QPalette palette = standard;
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button})

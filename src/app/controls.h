@@ -39,11 +39,11 @@ struct Fonts
 QIcon windowIcon();
 
 // The window's own colours, whatever the desktop's colour scheme: the
-// style's standard light palette with the design's grey window and buttons
+// style's standard light palette with the game's grey window and buttons
 // and black text, every role set in every state, so that nothing of the
 // desktop's palette shows through. The window sets it once; every control
 // inherits it, and keeps only the colours that differ from it.
-QPalette designPalette(const QPalette &standard);
+QPalette gamePalette(const QPalette &standard);
 
 void describe(QWidget *control, const layout::Control &row);
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);

@@ -33,7 +33,7 @@ Form1::Form1(platform::Host &host, QWidget *parent)
     setWindowTitle(QString(83, QLatin1Char(' ')) + QStringLiteral("Tanglewick"));
     setWindowIcon(controls::windowIcon());
     setFixedSize(layout::toPixels(layout::ClientArea).size());
-    setPalette(designPalette(style()->standardPalette()));
+    setPalette(gamePalette(style()->standardPalette()));
     setAutoFillBackground(true);
     const controls::Fonts fonts;
     createDecorations(fonts);

@@ -10,7 +10,7 @@
 // the host services (message box, end of the program,
 // clock, random generator) come from src/platform through platform::Host.
 //
-// PascalCase names (Form_Load, GuessWord, TypedCount) are the design's own;
+// PascalCase names (Form_Load, GuessWord, TypedCount) are the window's own;
 // camelCase names are ours.
 
 #include "app/controlarray.h"
@@ -95,7 +95,7 @@ private:
     void centreOnScreen();
     void onEvent(const std::function<void()> &handler);
 
-    // The controls, under their designer names.
+    // The controls, under the window's own names.
     ControlArray<QLabel> Label1;
     ControlArray<QLabel> Label2;
     ControlArray<Shape> Shape1;

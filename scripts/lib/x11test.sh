@@ -50,8 +50,19 @@ start_x11() {
   pids+=($!)
   await 50 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 }
-# The id of a visible window whose title matches $1, if there is one.
-window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
+# The id of a visible window whose title matches $1, if there is one: one of
+# the window manager's clients (_NET_CLIENT_LIST), not a frame around one.
+# (mutter 48 has its frames drawn by a client of their own, mutter-x11-frames,
+# which names each frame as its window; a frame's geometry takes in its
+# shadow, and its properties are not the window's.)
+window_named() {
+  local clients window
+  clients=$(xprop -root -notype _NET_CLIENT_LIST 2>/dev/null) || return 1
+  for window in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    grep -qiw -- "$(printf '%#x' "$window")" <<<"$clients" && echo "$window" && return 0
+  done
+  return 1
+}
 # Waits up to a minute for the game's window and sets window to its id;
 # checks that no message box came up beside it (a word file not found would
 # show one) and that its client area is the game's 698x280. $1 is the log of

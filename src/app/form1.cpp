@@ -6,6 +6,7 @@
 #include "app/layout.h"
 #include "app/legendlabel.h"
 #include "app/shapes.h"
+#include "app/windowgeometry.h"
 #include "app/wordlistbox.h"
 #include "closing/closing.h"
 #include "platform/host.h"
@@ -195,10 +196,12 @@ void Form1::moveEvent(QMoveEvent *event)
     QWidget::moveEvent(event);
     // Once shown, the window manager frames the window and places it, and
     // may do either more than once, late, and in any order. Until the window
-    // is seen centred with its real frame, it is centred again with the frame
-    // as it is then; a few times at most, should a window manager insist on
-    // a place of its own.
-    if (m_centrings > 0 && !m_closing && isVisible() && frameGeometry().size() != size()) {
+    // is seen centred with the window manager's frame, it is centred again
+    // with the frame as it is then; a few times at most, should a window
+    // manager insist on a place of its own. A frame the window manager has
+    // not yet told is no measure: centred on it, the window would be left
+    // off centre.
+    if (m_centrings > 0 && !m_closing && isVisible() && hasWindowManagersFrame(this)) {
         if (pos() == centredPosition()) {
             m_centrings = 0;
         } else {

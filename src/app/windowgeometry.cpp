@@ -11,11 +11,20 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
 #define TANGLEWICK_HAS_XCB 1
+#if QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#define TANGLEWICK_READS_X11_PROPERTIES 1
+#endif
 #endif
 
 // Under X11 the window manager answers each configure request of a window
@@ -92,6 +101,54 @@ int toPixels(float twips)
     return static_cast<int>(pixels);
 }
 } // namespace
+
+#ifdef TANGLEWICK_READS_X11_PROPERTIES
+namespace {
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const auto cookie = xcb_intern_atom(connection, true, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+// The 32-bit values of the property of the window, none when it has none.
+std::vector<std::uint32_t> cardinals(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property)
+{
+    const auto cookie = xcb_get_property(connection, false, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096);
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32)
+        return {};
+    const auto *values = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+} // namespace
+#endif
+
+bool hasWindowManagersFrame(const QWidget *window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect client = window->geometry();
+#ifdef TANGLEWICK_READS_X11_PROPERTIES
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection()) {
+        xcb_connection_t *connection = x11->connection();
+        const xcb_atom_t frameExtents = atom(connection, "_NET_FRAME_EXTENTS");
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const auto supported = cardinals(connection, root, atom(connection, "_NET_SUPPORTED"));
+        if (frameExtents != XCB_ATOM_NONE && std::ranges::find(supported, frameExtents) != supported.end()) {
+            // left, right, top, bottom
+            const auto told = cardinals(connection, static_cast<xcb_window_t>(window->winId()), frameExtents);
+            return told.size() == 4 && static_cast<int>(told[0]) == client.left() - outer.left()
+                && static_cast<int>(told[1]) == outer.right() - client.right()
+                && static_cast<int>(told[2]) == client.top() - outer.top()
+                && static_cast<int>(told[3]) == outer.bottom() - client.bottom();
+        }
+    }
+#endif
+    return outer.size() != client.size();
+}
 
 QtWindowGeometry::QtWindowGeometry(QWidget *window, std::chrono::milliseconds time)
     : m_window(window)

@@ -54,4 +54,15 @@ private:
     std::unique_ptr<WindowManagerReplies> m_replies;
 };
 
+// Whether the window's frame as Qt has it (frameGeometry()) is the one the
+// window manager has framed the window with. Under X11 that is so once the
+// window manager has told the frame's extents (_NET_FRAME_EXTENTS) and Qt has
+// taken them up; until then Qt measures the frame from the window tree, and
+// a window manager may reparent the window into a frame that is not ready:
+// mutter 48's frames, drawn by a client of their own, are first a 29x69
+// window, then one with the frame's shadow in it. A window manager without
+// frame extents leaves the window tree as the frame. Elsewhere the frame is
+// known once the window is shown.
+bool hasWindowManagersFrame(const QWidget *window);
+
 #endif

@@ -5,9 +5,10 @@
 #                  client library's headers, for the closing animation)
 #   test           that, and what the tests need: an X server and a window
 #                  manager for the end-to-end tests, GNOME's mutter with
-#                  Xwayland, weston with Qt's Wayland plugin, xwd for
-#                  screenshots, Python's X library to watch the window
-#                  close, valgrind, clang with
+#                  Xwayland, KDE's KWin with its Breeze frames (and setcap,
+#                  to let a root test run it), weston with Qt's Wayland
+#                  plugin, xwd for screenshots, Python's X library to watch
+#                  the window close, valgrind, clang with
 #                  libFuzzer for the fuzzer, Google Benchmark for the
 #                  benchmarks, for the package check the Debian packaging
 #                  tools, lintian, the desktop-file and AppStream validators,
@@ -32,7 +33,7 @@ screen_reader=(xvfb xauth x11-utils xdotool openbox wmctrl bc procps at-spi2-cor
 case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-dev libbenchmark-dev
-    mutter xwayland weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base
+    mutter xwayland kwin-wayland kwin-style-breeze libcap2-bin weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base
     fontconfig fonts-liberation)
   # fc-list (fontconfig) finds the faces the window's pictures were drawn
   # with, for the tests' own fonts.conf (cmake/TestFonts.cmake). On Debian 12

@@ -31,6 +31,13 @@ make_work() {
   export HOME=$work/home XDG_RUNTIME_DIR=$work/run GSETTINGS_BACKEND=memory
   unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
   mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+  # On a session bus of the test's own (dbus-run-session, begun before this
+  # home was made), what the bus starts on demand gets this home and runtime
+  # directory too: Debian 13's accessibility bus, which mutter's frames and
+  # KWin ask for, would otherwise leave its folders in the user's home.
+  if [ -n "${TANGLEWICK_IN_SESSION:-}" ] && command -v dbus-update-activation-environment >/dev/null; then
+    dbus-update-activation-environment HOME XDG_RUNTIME_DIR GSETTINGS_BACKEND >/dev/null 2>&1 || true
+  fi
 }
 # Starts an X server of our own and points DISPLAY at it. Xvfb picks a
 # free display itself and tells it; -noreset keeps it up between clients.
@@ -91,6 +98,58 @@ start_mutter() {
   export DISPLAY XAUTHORITY QT_QPA_PLATFORM
   unset WAYLAND_DISPLAY
   await 100 wmctrl -m >/dev/null 2>&1 || fail "Xwayland did not start: $(tail -n 2 "$work/mutter.log")"
+}
+# Lets root run KDE's kwin_wayland. Debian gives it a file capability
+# (cap_sys_resource in KWin 5.27, cap_sys_nice in 6), and where that is not
+# in the bounding set, as in a container, the kernel refuses to run it at
+# all ("Operation not permitted"). As root, removes the capability whenever
+# it is there (setcap -r; a reinstall or upgrade of kwin-wayland brings it
+# back); fails when KWin still does not run, and skips (77) for another
+# user, who cannot remove it.
+let_kwin_run() {
+  local kwin
+  kwin=$(command -v kwin_wayland)
+  if [ "$(id -u)" = 0 ]; then
+    [ -z "$(missing getcap setcap)" ] || fail "getcap and setcap (libcap2-bin) are not installed"
+    if [ -n "$(getcap "$kwin")" ]; then setcap -r "$kwin" || fail "could not remove the file capabilities of $kwin"; fi
+  fi
+  "$kwin" --version >/dev/null 2>&1 && return 0
+  [ "$(id -u)" != 0 ] || fail "kwin_wayland does not run: $("$kwin" --version 2>&1 | tail -n 1)"
+  echo "SKIP: $kwin does not run for this user (its file capabilities?): root's run of this test lets it"
+  exit 77
+}
+# Makes the work directory, then starts KDE's KWin as a headless Wayland
+# compositor (on the session bus it is given) with its Xwayland, and points X
+# clients, Qt included, at that X server. KWin tells the X display and
+# authority file of its Xwayland (a free display it picks itself) only to
+# the programs it is told to start once Xwayland is up, in their
+# environment: the one it is given writes them down for the test.
+start_kwin() {
+  make_work
+  let_kwin_run
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
+  printf '#!/bin/sh\necho "$DISPLAY $XAUTHORITY" >"%s.new" && mv "%s.new" "%s"\n' \
+    "$work/xdisplay" "$work/xdisplay" "$work/xdisplay" >"$work/tell-xdisplay"
+  chmod +x "$work/tell-xdisplay"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u XAUTHORITY kwin_wayland --virtual --xwayland --socket tanglewick \
+    --width 1280 --height 800 --no-lockscreen --no-global-shortcuts --no-kactivities \
+    "$work/tell-xdisplay" >"$work/kwin.log" 2>&1 &
+  pids+=($!)
+  await 200 test -s "$work/xdisplay" || fail "KWin did not start Xwayland: $(tail -n 2 "$work/kwin.log")"
+  read -r DISPLAY XAUTHORITY <"$work/xdisplay"
+  QT_QPA_PLATFORM=xcb
+  export DISPLAY QT_QPA_PLATFORM
+  # Started alone (not by kwin_wayland_wrapper), KWin 5.27 and 6.3 give
+  # their Xwayland no authority file; one that a later KWin names is used.
+  if [ -n "$XAUTHORITY" ]; then export XAUTHORITY; else unset XAUTHORITY; fi
+  unset WAYLAND_DISPLAY
+  await 100 wmctrl -m >/dev/null 2>&1 || fail "KWin does not manage X windows: $(tail -n 2 "$work/kwin.log")"
+  # The frames are Breeze's, as on a Plasma desktop, or the test is not
+  # the one it means to be: KWin names its decoration in its own report.
+  kwin_decoration=$(dbus-send --session --print-reply --dest=org.kde.KWin /KWin org.kde.KWin.supportInformation |
+    awk '/^Decoration$/ { on = 1 } on && /^Plugin: / { print $2; exit }')
+  [ "$kwin_decoration" = org.kde.breeze ] ||
+    { echo "SKIP: KWin's frames are not Breeze's (${kwin_decoration:-none}): not installed: kwin-style-breeze"; exit 77; }
 }
 # Makes the work directory, then starts weston as a headless Wayland
 # compositor (no X server, no keyboard or pointer), logging to

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real game under X with a window manager, as a player would:
-# openbox on Xvfb, or GNOME's mutter, headless, through Xwayland ("mutter"):
+# openbox on Xvfb, or, headless, through Xwayland, GNOME's mutter ("mutter")
+# or KDE's KWin with its Breeze frames ("kwin"):
 # - starts it 20 times with every core kept busy, as a build beside it
 #   would, and checks the window opens centred on the screen each time, its
 #   frame included (to within a pixel); then that it stays where the player
@@ -13,22 +14,30 @@
 #   game (watch_closing.py);
 # - starts it without Words8.Txt and checks the missing-file report ends it
 #   with status 2, without a game window.
-# Skips (status 77) when a tool it needs is not installed.
-# Usage: play_under_x11.sh GAME_EXECUTABLE WORD_FILE_DIR [mutter]
+# Skips (status 77) when a tool it needs is not installed (under KWin:
+# Breeze too), or kwin_wayland does not run for a user other than root.
+# Usage: play_under_x11.sh GAME_EXECUTABLE WORD_FILE_DIR [openbox|mutter|kwin]
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"
 desktop=${3:-openbox}
-[ "$desktop" = mutter ] && absent=$(missing mutter Xwayland dbus-run-session) || absent=$(missing Xvfb openbox)
+case $desktop in
+mutter) absent=$(missing mutter Xwayland dbus-run-session) ;;
+kwin) absent=$(missing kwin_wayland Xwayland dbus-run-session dbus-send) ;;
+*) absent=$(missing Xvfb openbox) ;;
+esac
 absent+=$(missing wmctrl xdotool xwininfo xprop)
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || absent+="python3-xlib"
 [ -z "$absent" ] || { echo "SKIP: not installed: $absent"; exit 77; }
-if [ "$desktop" = mutter ]; then
-  # mutter asks for a session bus: one of the test's own, which ends with it.
+if [ "$desktop" = mutter ] || [ "$desktop" = kwin ]; then
+  # mutter and KWin ask for a session bus: one of the test's own, which ends
+  # with it.
   [ -n "${TANGLEWICK_IN_SESSION:-}" ] || TANGLEWICK_IN_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
-  start_mutter
-else
-  start_x11
 fi
+case $desktop in
+mutter) start_mutter ;;
+kwin) start_kwin ;;
+*) start_x11 ;;
+esac
 cp "$1" "$2"/Words*.Txt "$work/"
 
 # timeout bounds the game's whole life, so that waiting for its end is exact.

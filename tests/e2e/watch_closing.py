@@ -16,7 +16,7 @@
 # - the passes come as the window manager answers them, not at the pace of
 #   the game's longest wait for an answer (50 ms): before the game ends, the
 #   window is seen shrunk by 15 passes at least (a busy openbox or mutter
-#   takes up to 15 ms over a pass; the design's 460 passes are made when it
+#   takes up to 15 ms over a pass; the game's 460 passes are made when it
 #   keeps up);
 # - once the game has ended, its frame moves no more, and is gone within
 #   0.2 s.

@@ -34,9 +34,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 # The libraries the program links come from dpkg-shlibdeps (dpkg-dev); the
-# fonts the window is laid out with are named here.
+# fonts the window is laid out with, Liberation 2, are named here: Debian
+# 13's fonts-liberation holds them (its fonts-liberation2 is an empty
+# package that brings it), Debian 12's fonts-liberation2 (its
+# fonts-liberation is the older Liberation 1.07).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation (>= 1:2) | fonts-liberation2")
 
 # What cpack checks before it makes the Debian package, that this build
 # installs in the games layout under /usr, and the program it strips of its

@@ -34,13 +34,14 @@ case ${1:-run} in
 test)
   packages+=("${screen_reader[@]}" valgrind clang libclang-rt-dev libbenchmark-dev
     mutter xwayland kwin-wayland kwin-style-breeze libcap2-bin weston qt6-wayland x11-apps libx11-dev python3-xlib dpkg-dev desktop-file-utils appstream file lintian python3-debian man-db groff-base
-    fontconfig fonts-liberation)
+    fontconfig fonts-liberation git)
   # fc-list (fontconfig) finds the faces the window's pictures were drawn
   # with, for the tests' own fonts.conf (cmake/TestFonts.cmake). On Debian 12
   # fonts-liberation is the older Liberation 1.07 (Wine brings it), whose
   # faces have fonts-liberation2's names and draw otherwise: installed, every
   # test run shows that the tests still draw with their own faces. (On Debian
-  # 13 it holds the Liberation 2 that fonts-liberation2 brings.)
+  # 13 it holds the Liberation 2 that fonts-liberation2 brings.) The
+  # reproducible-package check clones the repository with git.
   ;;
 screen-reader) packages=("${screen_reader[@]}") ;;
 windows)

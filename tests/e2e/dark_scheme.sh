@@ -48,7 +48,12 @@ run() { # SCHEME ENVIRONMENT...
   shoot "$summary" "$work/$name-summary.xwd" /dev/null && stop "$game"
 }
 xdotool mousemove 0 0
-run default
+# Both on the same desktop, so that only the scheme differs: where KDE's own
+# platform theme is installed (Debian 13's Plasma 6 brings it), it also
+# gives Qt programs KDE's widget style. The default scheme is KDE's own,
+# with no kdeglobals of the user's.
+mkdir "$work/kde-default"
+run default XDG_CONFIG_HOME="$work/kde-default" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
 run dark XDG_CONFIG_HOME="$work/kde" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
 
 # The summary is the desktop's own box: dark, it shows the scheme reached Qt.

@@ -132,7 +132,8 @@ ScreenReader::ScreenReader(QWidget &window, QWidget &guessBox)
 // reader does not speak by name (Orca says "colon" for a colon).
 void ScreenReader::announce(const QString &message)
 {
-    if (!m_window.isVisible())
+    // Nobody to tell while no screen reader listens (nor work at start-up).
+    if (!m_window.isVisible() || !QAccessible::isActive())
         return;
     m_pending.append(message);
     QMetaObject::invokeMethod(

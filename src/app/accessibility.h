@@ -13,7 +13,7 @@ class QWidget;
 //
 // Announcements: a screen reader speaks each once the event that called for
 // it is done, after what it says of the event itself. Nothing is announced
-// while the window is not shown.
+// while the window is not shown, or while no screen reader listens.
 //
 // The word's letters are announced again whenever the focus comes to the
 // guess box, so the first word is heard as the window opens. (A description

@@ -108,8 +108,9 @@ void ScreenReader::install()
 void ScreenReader::conceal(QWidget &box)
 {
     box.setProperty(Concealed, true);
-    // A reading Qt made of it before now, as a screen reader listened, was
-    // the default one: it goes, and the next is made anew.
+    // A reading Qt made of it before now (Qt makes them as the box is built,
+    // screen reader or none) was the default one: it goes, and the next is
+    // made anew.
     if (QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(&box))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(reading));
 }

@@ -40,6 +40,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 # fonts-liberation is the older Liberation 1.07).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation (>= 1:2) | fonts-liberation2")
+# The word lists in /etc/tanglewick are the package's configuration files
+# (data/CMakeLists.txt): an administrator's own lists outlast upgrades.
+if(TANGLEWICK_CONFFILES)
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${TANGLEWICK_CONFFILES})
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+endif()
 
 # What cpack checks before it makes the Debian package, that this build
 # installs in the games layout under /usr, and the program it strips of its

@@ -25,7 +25,11 @@
 #   other argument (tests/e2e/options.sh), and the desktop entry's Exec=
 #   line, run as a menu would, opens the game from /usr/lib/games/tanglewick
 #   under X;
-# - apt-get removes the package, and it leaves nothing behind.
+# - the next version (this package with its version raised and two word
+#   lists changed), installed over it unattended, keeps the list in
+#   /etc/tanglewick an administrator replaced and updates the other;
+# - apt-get removes the package, and it leaves only the word lists behind,
+#   which purging it removes.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" test || exit 1
@@ -35,14 +39,15 @@ app_id=org.tanglewick.Tanglewick
 main_title='^ +Tanglewick$'
 games_launcher=/usr/games/tanglewick
 games_dir=/usr/lib/games/tanglewick
+word_lists=/etc/tanglewick
 as_root=()
 [ "$(id -u)" -eq 0 ] || { command -v sudo >/dev/null && as_root=(sudo); } || fail "need root or sudo for apt-get"
 apt_get() { DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=300 -y -q "$@"; }
 installed() { dpkg-query -W -f='${Status}' tanglewick 2>/dev/null | grep -q 'install ok installed'; }
-installed && fail "tanglewick is already installed; remove it first, this check installs and removes its own package"
+{ installed || [ -e "$word_lists" ]; } && fail "tanglewick is installed or its word lists are left; purge it first, this check installs and purges its own package"
 # A work directory with a home of its own, Xvfb, openbox; at exit the package goes, then the rest.
 start_x11
-trap '[ -z "${package_installed:-}" ] || apt_get remove tanglewick >/dev/null; cleanup' EXIT
+trap '[ -z "${package_installed:-}" ] || apt_get purge tanglewick >/dev/null; cleanup' EXIT
 # Starts COMMAND... from the home directory, its output in $work/LOG.log, its pid in game.
 start_game() { local log=$1; shift; (cd "$HOME" && exec "$@") >"$work/$log.log" 2>&1 & game=$! && pids+=("$game"); }
 
@@ -57,8 +62,10 @@ configure_build() { # LAYOUT
 }
 
 # Checks that ROOT holds the game's files and no others, the launcher in
-# LAUNCHERDIR a relative link to the game in GAMEDIR, beside its word files.
-check_tree() { # ROOT LAUNCHERDIR GAMEDIR
+# LAUNCHERDIR a relative link to the game in GAMEDIR, beside its word files:
+# the lists themselves, or links to them in the folder LISTS (the package's
+# /etc/tanglewick) found under LISTROOT.
+check_tree() { # ROOT LAUNCHERDIR GAMEDIR [LISTROOT LISTS]
   local size icons=$1/share/icons/hicolor
   local files=("$2/tanglewick" "$3/tanglewick" "$3"/Words{8..12}.Txt share/applications/"$app_id".desktop
     share/icons/hicolor/{32x32,64x64,128x128,256x256}/apps/"$app_id".png share/icons/hicolor/scalable/apps/"$app_id".svg
@@ -67,7 +74,17 @@ check_tree() { # ROOT LAUNCHERDIR GAMEDIR
     fail "the files under $1 are not the game's files in this layout"
   [ -x "$1/$3/tanglewick" ] && file -b "$1/$3/tanglewick" | grep -q '^ELF .* executable' || fail "$3/tanglewick is no program"
   [ "$(readlink "$1/$2/tanglewick")" = "../$3/tanglewick" ] || fail "$2/tanglewick is not the link ../$3/tanglewick"
-  check_word_files "$1/$3"
+  if [ $# -eq 5 ]; then
+    local n
+    for n in {8..12}; do
+      [ "$(readlink "$1/$3/Words$n.Txt")" = "$5/Words$n.Txt" ] || fail "$3/Words$n.Txt is not a link to $5/Words$n.Txt"
+    done
+    [ "$(cd "$4" && find . ! -type d ! -path './usr/*' | sort)" = "$(printf './%s\n' "${5#/}"/Words{10..12}.Txt "${5#/}"/Words{8,9}.Txt)" ] ||
+      fail "$4 holds more than the word lists in $5 outside usr"
+    check_word_files "$4$5"
+  else
+    check_word_files "$1/$3"
+  fi
   for size in 32 64 128 256; do
     file -b "$icons/${size}x$size/apps/$app_id.png" | grep -q "^PNG image data, $size x $size," || fail "no ${size}px PNG icon"
   done
@@ -184,18 +201,22 @@ echo "${deb##*/}: $(stat -c %s "$deb") bytes; Depends: $(dpkg-deb -f "$deb" Depe
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is not games"
 # The games layout, under /usr alone; the documents as the package holds them.
 dpkg-deb -x "$deb" "$work/unpacked" || fail "dpkg-deb cannot unpack the package"
-[ "$(ls -A "$work/unpacked")" = usr ] || fail "the package installs outside /usr: $(ls -A "$work/unpacked")"
-check_tree "$work/unpacked/usr" games lib/games/tanglewick
+[ "$(ls -A "$work/unpacked" | xargs)" = "etc usr" ] || fail "the package installs outside /usr and /etc: $(ls -A "$work/unpacked")"
+check_tree "$work/unpacked/usr" games lib/games/tanglewick "$work/unpacked" "$word_lists"
+# The lists are the package's configuration files, and nothing else is.
+dpkg-deb -e "$deb" "$work/control" || fail "dpkg-deb cannot unpack the package's control files"
+[ "$(sort "$work/control/conffiles")" = "$(printf "$word_lists/%s\n" Words{10..12}.Txt Words{8,9}.Txt)" ] ||
+  fail "the package's configuration files are not the five word lists: $(cat "$work/control/conffiles")"
 check_documents "$work/unpacked/usr"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Maintainer)" = "$(dpkg-deb -f "$deb" Maintainer)" ] ||
   fail "the changelog's entry is not signed by the package's maintainer"
 # The paths the manual page gives are the package's, its launcher and directory among them.
-grep -o '/usr/[^ ,]*[^ ,.]' "$work/man.txt" | sort -u >"$work/man-paths"
+grep -oE '/(usr|etc)/[^ ,]*[^ ,.]' "$work/man.txt" | sort -u >"$work/man-paths"
 for path in $(cat "$work/man-paths"); do
   [ -e "$work/unpacked$path" ] || fail "the manual page names $path, which the package does not install"
 done
-grep -qx "$games_launcher" "$work/man-paths" && grep -qx "$games_dir/" "$work/man-paths" ||
-  fail "the manual page does not name $games_launcher and $games_dir/"
+grep -qx "$games_launcher" "$work/man-paths" && grep -qx "$games_dir/" "$work/man-paths" &&
+  grep -qx "$word_lists/" "$work/man-paths" || fail "the manual page does not name $games_launcher, $games_dir/ and $word_lists/"
 
 echo "== lintian ${deb##*/}"
 lintian --display-info --fail-on error,warning "$deb" 2>"$work/lintian.err" | tee "$work/lintian.out"
@@ -245,11 +266,36 @@ read -ra exec_words <<<"${exec_line//%[fFuUdDnNickvm]/}"
 start_game package env -i HOME="$HOME" DISPLAY="$DISPLAY" PATH=/usr/local/bin:/usr/bin:/bin "${exec_words[@]}"
 check_game_window "$games_dir/tanglewick" "$work/package.log" "/usr/share/applications/$app_id.desktop"
 
-echo "== apt-get remove tanglewick"
+echo "== an upgrade keeps the administrator's own word list"
+# The next version: this package with its version raised and two lists
+# grown by a word each, as a new word list would change them.
+next_version=${version%.*}.$(printf %04d $((10#${version##*.} + 1)))
+dpkg-deb -R "$deb" "$work/next" || fail "dpkg-deb cannot unpack the package"
+sed -i "s/^Version: .*/Version: $next_version/" "$work/next/DEBIAN/control"
+for n in 8 9; do echo ZYZZYVAS >>"$work/next$word_lists/Words$n.Txt"; done
+(cd "$work/next" && find etc usr -type f -exec md5sum {} + >DEBIAN/md5sums)
+dpkg-deb --root-owner-group -b "$work/next" "$work/deb/next.deb" >/dev/null || fail "dpkg-deb cannot build the next version"
+chmod 644 "$work/deb/next.deb"
+printf '%s\n' ABCDEFGHI JIGSAWING >"$work/own-list"
+"${as_root[@]}" cp "$work/own-list" "$word_lists/Words9.Txt"
+# Unattended, as an upgrade by apt is: dpkg keeps a changed list and sets the new one beside it.
+apt_get -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold install "$work/deb/next.deb" \
+  >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get could not upgrade to $next_version"; }
+[ "$(dpkg-query -W -f='${Version}' tanglewick)" = "$next_version" ] || fail "the upgrade did not install $next_version"
+cmp -s "$work/own-list" "$games_dir/Words9.Txt" || fail "the upgrade replaced the administrator's Words9.Txt"
+cmp -s "$work/next$word_lists/Words9.Txt" "$word_lists/Words9.Txt.dpkg-dist" || fail "no new Words9.Txt set beside it"
+cmp -s "$work/next$word_lists/Words8.Txt" "$games_dir/Words8.Txt" || fail "the upgrade left the old Words8.Txt"
+echo "upgraded to $next_version: the administrator's Words9.Txt kept, Words8.Txt the new one"
+
+echo "== apt-get remove tanglewick, then purge it"
 apt_get remove tanglewick >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove failed"; }
-package_installed=
 installed && fail "tanglewick is still installed"
 left=$(ls -d "$games_launcher" "$games_dir" /usr/share/{doc/tanglewick,man/man6/tanglewick.6.gz} \
   "/usr/share/applications/$app_id.desktop" 2>/dev/null)
 [ -z "$left" ] || fail "left after the game's removal: $left"
+cmp -s "$work/own-list" "$word_lists/Words9.Txt" || fail "removing the game lost the administrator's Words9.Txt"
+apt_get purge tanglewick >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get purge failed"; }
+package_installed=
+[ ! -e "$word_lists" ] || fail "left after the game was purged: $(ls -A "$word_lists")"
+dpkg-query -W tanglewick >/dev/null 2>&1 && fail "dpkg still knows tanglewick after the purge"
 echo "package: 1 passed, 0 failed"

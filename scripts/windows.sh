@@ -233,20 +233,30 @@ write_zip() {
 }
 
 # The setup program (data/tanglewick.nsi) of the staged files, which it
-# installs and its uninstaller removes file by file, from lists made here.
-write_setup() { # VERSION OUTPUT [STAGE]
+# installs and its uninstaller removes file by file, from lists made here;
+# the word lists, which the player may replace, by lines of their own.
+# Further makensis options (-D...) may follow the staged folder.
+write_setup() { # VERSION OUTPUT [STAGE [OPTION...]]
   local stage=${3:-$build/stage/Tanglewick} lists=$build/setup-lists dir file
+  local options=("${@:4}")
   say "Writing ${2##*/}"
   rm -rf "$lists" && mkdir -p "$lists"
   (cd "$stage" && find . -type d | LC_ALL=C sort) | while read -r dir; do
     dir=${dir#.} dir=${dir#/}
     echo "SetOutPath \"\$INSTDIR${dir:+\\${dir//\//\\}}\""
     (cd "$stage/$dir" && find . -maxdepth 1 -type f | LC_ALL=C sort) | while read -r file; do
-      echo "File \"$stage/${dir:+$dir/}${file#./}\""
+      case ${dir:+$dir/}${file#./} in
+      Words*.Txt) echo "!insertmacro WordList \"${file#./}\" \"$stage/${file#./}\"" ;;
+      *) echo "File \"$stage/${dir:+$dir/}${file#./}\"" ;;
+      esac
     done
   done >"$lists/files.nsh"
   { (cd "$stage" && find . -type f | LC_ALL=C sort) | while read -r file; do
-      file=${file#./} && echo "Delete \"\$INSTDIR\\${file//\//\\}\""
+      file=${file#./}
+      case $file in
+      Words*.Txt) echo "!insertmacro KeepChangedWordList \"$file\"" ;;
+      *) echo "Delete \"\$INSTDIR\\${file//\//\\}\"" ;;
+      esac
     done
     (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | while read -r dir; do
       dir=${dir#./} && echo "RMDir \"\$INSTDIR\\${dir//\//\\}\""
@@ -258,7 +268,7 @@ write_setup() { # VERSION OUTPUT [STAGE]
   numbers=$(printf '%d.%d.0.%d' $(for n in $numbers; do echo "$((10#$n))"; done))
   makensis -V2 -DVERSION="$1" -DVERSION_NUMBERS="$numbers" -DFILES="$lists/files.nsh" \
     -DREMOVALS="$lists/removals.nsh" -DLICENCE="$lists/licence.txt" -DICON="$root/data/icons/tanglewick.ico" \
-    -DOUTFILE="$2" "$root/data/tanglewick.nsi" || die "makensis failed"
+    -DOUTFILE="$2" "${options[@]}" "$root/data/tanglewick.nsi" || die "makensis failed"
   file "$2" | grep -q 'PE32+ executable' || die "${2##*/} is not a 64-bit Windows program"
   say "Wrote $2 ($(du -k "$2" | cut -f1) KiB)"
 }
@@ -351,16 +361,20 @@ PY
 }
 
 # The setup program under Wine, installed, started, upgraded over an older
-# version (this one, as 1.00.0000, with a file this one no longer ships) and
-# removed (tests/e2e/setup_under_wine.sh).
+# version (this one, as 1.00.0000, with a file this one no longer ships and
+# a shorter Words8.Txt) and removed, and the same setup program as one
+# whose uninstaller takes the player for a standard account
+# (tests/e2e/setup_under_wine.sh).
 check_setup() {
   say "Checking the setup program under Wine and Xvfb"
   local older=$build/older/Tanglewick
   rm -rf "$build/older" && cp -a "$build/stage" "$build/older"
   echo "A file this version no longer ships." >"$older/Obsolete.txt"
+  sed -i '$d' "$older/Words8.Txt"
   write_setup 1.00.0000 "$build/older-setup.exe" "$older" >/dev/null
-  bash "$root/tests/e2e/setup_under_wine.sh" "$build/$setup_name" "$build/older-setup.exe" "$build/stage/Tanglewick" ||
-    die "the setup program failed its checks under Wine"
+  write_setup "$version" "$build/user-account-setup.exe" "$build/stage/Tanglewick" -DUNINSTALL_ACCOUNT_TYPE=User >/dev/null
+  bash "$root/tests/e2e/setup_under_wine.sh" "$build/$setup_name" "$build/older-setup.exe" "$build/stage/Tanglewick" \
+    "$build/user-account-setup.exe" || die "the setup program failed its checks under Wine"
 }
 
 release() {

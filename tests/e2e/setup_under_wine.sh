@@ -11,10 +11,18 @@
 # - for all users (/AllUsers /S /D=), into a folder whose path has a space
 #   and a letter beyond ASCII: the same in everyone's Start menu and under
 #   HKLM, and nothing under HKCU;
-# - an older version (which shipped Obsolete.txt), then this one over it:
-#   Obsolete.txt is gone, the player's file stays, one entry is left, of
-#   this version.
-# Usage: setup_under_wine.sh SETUP OLDER_SETUP STAGED_FOLDER
+# - an older version (which shipped Obsolete.txt and another Words8.Txt),
+#   its Words9.Txt replaced by the player's own list, then this one over it:
+#   Obsolete.txt is gone, the player's file and list stay, Words8.Txt is
+#   this version's, one entry is left, of this version; uninstalled, only
+#   the player's list is left, and installed again the game has it still;
+# - while the game runs, the setup program, silently, and the uninstaller
+#   end with exit code 32 and change nothing;
+# - for all users by the setup program whose uninstaller takes the player
+#   for a standard account (Wine makes every account an administrator):
+#   that uninstaller, and this setup program over it, end with exit code 5
+#   and change nothing.
+# Usage: setup_under_wine.sh SETUP OLDER_SETUP STAGED_FOLDER USER_ACCOUNT_SETUP
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"
 stage=$3
@@ -23,6 +31,7 @@ export LC_ALL=C.UTF-8 WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES='msc
 trap 'set +e; wineserver -k 2>/dev/null; cleanup' EXIT
 wineboot -i >/dev/null 2>&1 && wineserver -w
 cp "$1" "$WINEPREFIX/drive_c/setup.exe" && cp "$2" "$WINEPREFIX/drive_c/older-setup.exe"
+cp "$4" "$WINEPREFIX/drive_c/user-account-setup.exe"
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tanglewick'
 passed=0
 
@@ -42,6 +51,12 @@ entry() {
 }
 # The files under a folder, one path a line, sorted.
 files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
+# What an install under the Windows folder $1 for the registry root $2 is:
+# its files with their sums and times, and its entry.
+install_state() { (cd "$(unix "$1")" && find . -type f -printf '%p %T@ ' -exec md5sum {} \; | LC_ALL=C sort) && entry "$2"; }
+# Runs the Windows program $1 with the arguments that follow, waiting for it
+# alone, and prints its exit code.
+exit_code() { wine "$@" >/dev/null 2>&1; echo $?; }
 # The target and the working folder of a shortcut, on one line.
 shortcut() {
   python3 - "$1" <<'PY'
@@ -103,6 +118,7 @@ check_uninstalled() {
   [ "$(files "$(unix "$1")")" = "./$3" ] || fail "the uninstall left more than the player's file: $(files "$(unix "$1")")"
   ! find "$WINEPREFIX/drive_c" -name Tanglewick.lnk | grep . || fail "the uninstall left a shortcut"
   [ -z "$(entry "$2")" ] || fail "the uninstall left the entry under $2"
+  ! wine reg query "$2\\Software\\Tanglewick" >/dev/null 2>&1 || fail "the uninstall left the game's key under $2"
   rm -r "$(unix "$1")"
 }
 
@@ -125,13 +141,55 @@ check_installed "$folder" all "$(windows_folder ProgramData)\\Microsoft\\Windows
 check_uninstalled "$folder" HKLM "Zoë's words.txt"
 passed=$((passed + 1))
 
-echo "== over an older version"
+echo "== over an older version, the player's own word list kept"
+local_programs="$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+installed=$(unix "$local_folder")
 run 'C:\older-setup.exe /S'
-[ -f "$(unix "$local_folder")/Obsolete.txt" ] || fail "the older version did not install Obsolete.txt"
-echo "a word or two" >"$(unix "$local_folder")/my words.txt"
+[ -f "$installed/Obsolete.txt" ] || fail "the older version did not install Obsolete.txt"
+cmp -s "$stage/Words8.Txt" "$installed/Words8.Txt" && fail "the older version's Words8.Txt is this one's"
+echo "a word or two" >"$installed/my words.txt"
+printf '%s\r\n' ABCDEFGHI JIGSAWING >"$work/own-list"
+cp "$work/own-list" "$installed/Words9.Txt"
 run 'C:\setup.exe /S'
-[ ! -e "$(unix "$local_folder")/Obsolete.txt" ] || fail "a file only the older version shipped is left"
-rm "$(unix "$local_folder")/my words.txt" || fail "the player's file is gone"
-check_installed "$local_folder" current "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+[ ! -e "$installed/Obsolete.txt" ] || fail "a file only the older version shipped is left"
+rm "$installed/my words.txt" || fail "the player's file is gone"
+cmp -s "$work/own-list" "$installed/Words9.Txt" || fail "the upgrade replaced the player's Words9.Txt"
+cmp -s "$stage/Words8.Txt" "$installed/Words8.Txt" || fail "the upgrade left the older Words8.Txt"
+check_installed "$local_folder" current "$local_programs"
+run "$local_folder\\Uninstall.exe /S"
+[ "$(files "$installed")" = ./Words9.Txt ] || fail "the uninstall left more or less than the player's list: $(files "$installed")"
+run 'C:\setup.exe /S'
+cmp -s "$work/own-list" "$installed/Words9.Txt" || fail "installed again, the player's Words9.Txt is replaced"
+check_installed "$local_folder" current "$local_programs"
+run "$local_folder\\Uninstall.exe /S"
+rm "$installed/Words9.Txt" && rmdir "$installed" || fail "the uninstall left more than the player's list: $(files "$installed")"
+passed=$((passed + 1))
+
+echo "== while the game runs"
+run 'C:\setup.exe /S'
+(env -u WINEPATH wine start /unix "$installed/Tanglewick.exe") >"$work/game.log" 2>&1
+await_game_window "$work/game.log"
+install_state "$local_folder" HKCU >"$work/before"
+[ "$(exit_code 'C:\setup.exe' /S)" = 32 ] || fail "the setup program did not end with exit code 32"
+[ "$(exit_code "$local_folder\\Uninstall.exe" /S "_?=$local_folder")" = 32 ] ||
+  fail "the uninstaller did not end with exit code 32"
+# Without an uninstaller that checks (as the first release's did not), the setup program checks itself.
+mv "$installed/Uninstall.exe" "$work/"
+[ "$(exit_code 'C:\setup.exe' /S)" = 32 ] || fail "without the uninstaller, the setup program did not end with exit code 32"
+mv "$work/Uninstall.exe" "$installed/"
+install_state "$local_folder" HKCU | diff "$work/before" - >&2 || fail "the game's files or entry changed while it ran"
+wineserver -k && wineserver -w
+check_uninstalled "$local_folder" HKCU "my words.txt"
+passed=$((passed + 1))
+
+echo "== for all users, uninstalled from a standard account"
+# (In a folder without spaces: the uninstaller takes all after _?= as it stands.)
+folder='C:\Games\Tanglewick'
+run "C:\\user-account-setup.exe /AllUsers /S /D=$folder"
+check_installed "$folder" all "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
+install_state "$folder" HKLM >"$work/before"
+[ "$(exit_code "$folder\\Uninstall.exe" /S "_?=$folder")" = 5 ] || fail "the uninstaller did not end with exit code 5"
+[ "$(exit_code 'C:\setup.exe' /AllUsers /S)" = 5 ] || fail "the setup program over it did not end with exit code 5"
+install_state "$folder" HKLM | diff "$work/before" - >&2 || fail "the files or the entry changed"
 passed=$((passed + 1))
 echo "$passed passed, 0 failed"

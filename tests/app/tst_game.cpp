@@ -59,6 +59,7 @@ private slots:
         row("a wrong guess clears all twelve tiles", "Option12 GuessWord abcdefghijk Enter", "wrong=1 verdict=incorrect len=12 answer=ACCIDENTALLY");
         row("a wrong guess leaves the congratulation as it was", "triangle Enter Option9 GuessWord Enter", "wrong=1 score=1 verdict=both len=9 answer=ABANDONED");
         row("after a length choice Shift+Tab thrice is back in the guess box, Tab seven times", "Option9 Shift+Tab Shift+Tab Shift+Tab a Option9 Tab Tab Tab Tab Tab Tab Tab b", "box=B you=AB.......... typed=2 len=9 answer=ABANDONED");
+        row("while InCorrect is on show it is a Tab stop too: Tab eight times", "Enter Option9 Tab Tab Tab Tab Tab Tab Tab Tab b", "box=B you=B........... typed=1 wrong=1 len=9 answer=ABANDONED");
         row("arrow keys choose the length", "Option8 Down Down Up Down Down", "focus=Option11 len=11 answer=BATTLEFIELD");
         row("back to eight letters", "Option12 Option8", "focus=Option8");
         row("a word file gone in mid-play ends the game", "Remove:Words10.Txt Option10", "focus=Option10 len=10 end=2");

@@ -1,8 +1,8 @@
 // The game's window with all its controls but no word list: what a bare
 // Qt Widgets program showing the same window costs.
 
-#include "app/form1.h"
-#include "app/systemhost.h"
+#include "qtplatform/systemhost.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

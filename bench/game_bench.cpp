@@ -1,9 +1,9 @@
 // In-process figures: reading word files, drawing a word, switching the word
 // length, and one key from its event to its tile.
 
-#include "app/form1.h"
-#include "app/guessbox.h"
 #include "platform/host.h"
+#include "widgets/guessbox.h"
+#include "window/form1.h"
 #include "words/wordfiles.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-# The fonts the tests draw with. The window's pictures (tests/app) were drawn
+# The fonts the tests draw with. The window's pictures (tests/window) were drawn
 # with Liberation Mono and Liberation Sans of Liberation 2 (Debian 12's
 # fonts-liberation2; on Debian 13 fonts-liberation, which fonts-liberation2
 # brings) and DejaVu Sans (fonts-dejavu-core; the default face, and with

@@ -1,6 +1,6 @@
-#include "app/commandline.h"
-#include "app/form1.h"
-#include "app/systemhost.h"
+#include "commandline/commandline.h"
+#include "qtplatform/systemhost.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

@@ -5,10 +5,12 @@
 #include "platform/messagebox.h"
 #include "platform/programend.h"
 #include "platform/random.h"
+#include "platform/runtimeerror.h"
 
 #include <QString>
 
-#include <functional>
+#include <new>
+#include <utility>
 
 namespace platform {
 
@@ -26,9 +28,29 @@ struct Host
 // The directory holding the running executable, symbolic links resolved.
 QString programDirectory();
 
-// Runs one event handler. A run-time error that no procedure on the way
-// handled is reported with its code and description, and the program ends.
-void runEvent(Host &host, const std::function<void()> &handler);
+// Reports a run-time error no procedure handled, with its code and
+// description, and ends the program.
+void reportUnhandledError(Host &host, ErrorCode code);
+
+// Runs one event handler, object's member function handler with the event's
+// arguments: every event reaches the game through here. A run-time error that
+// no procedure on the way handled is reported, and the program ends.
+template<typename Object, typename... Parameters, typename... Arguments>
+void runEvent(Host &host, Object &object, void (Object::*handler)(Parameters...), Arguments &&...arguments)
+{
+    try {
+        try {
+            (object.*handler)(std::forward<Arguments>(arguments)...);
+        } catch (const RuntimeError &error) {
+            reportUnhandledError(host, error.code());
+        } catch (const std::bad_alloc &) {
+            reportUnhandledError(host, OutOfMemory);
+        }
+    } catch (const ProgramEnded &) {
+        // Only a stand-in for the end of the program returns here; the
+        // real one never comes back.
+    }
+}
 
 } // namespace platform
 

@@ -4,8 +4,8 @@
 // milliseconds since the epoch, goes to standard output, for the caller to
 // time the end of the program from. Usage: wayland_close (beside the word files)
 
-#include "app/form1.h"
-#include "app/systemhost.h"
+#include "qtplatform/systemhost.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -49,7 +49,12 @@ private slots:
         QFETCH(int, raised);
         QFETCH(QString, report);
         FakeHost fake;
-        runEvent(fake.host, [&] { raised == OutOfMemory ? throw std::bad_alloc() : raise(ErrorCode(raised)); });
+        struct Handler
+        {
+            int raised;
+            void run() { raised == OutOfMemory ? throw std::bad_alloc() : raise(ErrorCode(raised)); }
+        } handler{raised};
+        runEvent(fake.host, handler, &Handler::run);
         QCOMPARE(fake.messageBox.shown, (QList<ShownMessage>{{report, "Tanglewick", CriticalOk}}));
         QCOMPARE(fake.programEnd.status, std::optional(UnhandledErrorExit));
     }

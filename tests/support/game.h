@@ -4,8 +4,8 @@
 // The game's window over word files the test writes and the host's
 // stand-ins, with what the window shows and holds as one line of text.
 
-#include "app/form1.h"
 #include "fakehost.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,7 +33,7 @@ struct Game
     {
         form.CountWords();
         change();
-        platform::runEvent(fake.host, [this] { form.LoadWordList(); });
+        platform::runEvent(fake.host, form, &Form1::LoadWordList);
     }
     // The window-level state no control shows.
     QString held() const

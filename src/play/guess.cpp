@@ -11,16 +11,11 @@ char16_t typedCapital(char16_t typed)
     return QChar(typed).toUpper().unicode();
 }
 
-bool sameLetters(QStringView a, QStringView b)
-{
-    return std::is_permutation(a.begin(), a.end(), b.begin(), b.end());
-}
-
 bool isRightGuess(const QString &guess, const QString &answer, const words::EntryList &wordList)
 {
     if (guess == answer)
         return true;
-    if (guess.isEmpty() || !sameLetters(guess, answer))
+    if (guess.isEmpty() || !std::is_permutation(guess.begin(), guess.end(), answer.begin(), answer.end()))
         return false;
     for (qsizetype index = 1; index < wordList.size(); ++index) {
         const QStringView entry = wordList.at(index);
@@ -32,17 +27,11 @@ bool isRightGuess(const QString &guess, const QString &answer, const words::Entr
 
 bool isPlayable(QStringView entry, int length)
 {
-    // Upper-casing never shortens a word.
-    if (entry.isEmpty() || entry.size() > length)
-        return false;
-    const auto isCapital = [](QChar c) { return isCapitalLetter(c.unicode()); };
-    const auto isPlainLetter = [&](QChar c) { return isCapital(c) || (c >= u'a' && c <= u'z'); };
-    if (std::all_of(entry.begin(), entry.end(), isPlainLetter))
-        return true;
-    // Other letters may still upper-case to A to Z (the long s to S), and may
-    // lengthen the word (sharp s to SS).
+    // Upper-cased, as the tiles show it: other letters may become A to Z (the
+    // long s S) and lengthen the word (sharp s SS).
     const QString word = entry.toString().toUpper();
-    return word.size() <= length && std::all_of(word.cbegin(), word.cend(), isCapital);
+    return !word.isEmpty() && word.size() <= length
+        && std::all_of(word.cbegin(), word.cend(), [](QChar c) { return isCapitalLetter(c.unicode()); });
 }
 
 std::vector<std::int32_t> playableEntries(const words::EntryList &wordList, int length)

@@ -23,8 +23,6 @@ constexpr bool isCapitalLetter(char16_t c)
 // upper-cases to it. Other characters keep their upper case.
 char16_t typedCapital(char16_t typed);
 
-// Whether two texts are made of the same letters, in any order.
-bool sameLetters(QStringView a, QStringView b);
 
 // A guess is right when it is the answer exactly, or when it uses exactly
 // the answer's letters in another order and is itself an entry of the word

@@ -38,9 +38,9 @@ struct Game
     // The window-level state no control shows.
     QString held() const
     {
-        return QStringLiteral("WordFile=%1 WordCount=%2 PickIndex=%3 StartTime=%4 EndTime=%5")
-            .arg(form.WordFile, QString::number(form.WordCount), QString::number(form.PickIndex),
-                platform::formatHms(form.StartTime), platform::formatHms(form.EndTime));
+        return QStringLiteral("WordFile=%1 PickIndex=%2 StartTime=%3 EndTime=%4")
+            .arg(form.WordFile, QString::number(form.PickIndex), platform::formatHms(form.StartTime),
+                platform::formatHms(form.EndTime));
     }
     template<typename Control = QLineEdit> Control *get(const QString &name) const
     {

@@ -51,7 +51,11 @@ private slots:
             u"GuessWord GetNewWord Text2 Text3 Option11 WordList PickWord TextBox1 Text1 ShowWord Cword InCor GuessWord"_s);
         QCOMPARE(visits(Qt::Key_Backtab),
             u"GuessWord InCor Cword ShowWord Text1 TextBox1 PickWord WordList Option11 Text3 Text2 GetNewWord GuessWord"_s);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, layout::indexOf("NotInTheWindow")); // a control of no row
+    }
+
+    void layoutTableHasNoRowForAnotherName()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, layout::indexOf("NotInTheWindow"));
     }
 
     // ... what is drawn above what, and the window as drawn, pixel for pixel, against its picture in tests/window,

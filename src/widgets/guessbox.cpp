@@ -12,7 +12,7 @@ std::optional<std::int16_t> characterCode(const QKeyEvent &event)
         return KeyCode::Backspace;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return KeyCode::Enter;
-    if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+    if (key == Qt::Key_Delete)
         return std::nullopt;
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & Qt::ControlModifier) {

@@ -13,7 +13,6 @@ void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(QPen(m_outline, 1));
-    painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

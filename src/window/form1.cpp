@@ -78,11 +78,9 @@ void Form1::createDecorations(const Fonts &fonts)
                        layout::toPixels(layout::OptionStep), this),
         "Label5");
     Label5->setFont(fonts.legend);
-    Label5->setAutoFillBackground(true);
     Label3 = caption(this, "Label3", QStringLiteral("Enter Your Guess Word :"), fonts.caption);
     Label4 = caption(this, "Label4", QStringLiteral("Total Scores :"), fonts.caption);
     Label6 = place(new QLabel(this), "Label6");
-    Label6->setAutoFillBackground(true);
     Label6->setToolTip(QStringLiteral("Tanglewick \u00A9 2026 The Tanglewick developers. All rights reserved."));
 }
 

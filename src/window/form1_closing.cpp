@@ -24,7 +24,7 @@ void Form1::Form_Unload(std::int16_t &Cancel)
     m_host.programEnd.end(platform::NormalExit);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void Form1::closeEvent(QCloseEvent *)
 {
     // A second close request while the summary or the animation is on
     // screen changes nothing.
@@ -33,5 +33,4 @@ void Form1::closeEvent(QCloseEvent *event)
         std::int16_t Cancel = 0;
         platform::runEvent(m_host, *this, &Form1::Form_Unload, Cancel);
     }
-    event->accept();
 }

@@ -9,10 +9,6 @@ QString errorDescription(ErrorCode code)
         return QStringLiteral("Overflow");
     case OutOfMemory:
         return QStringLiteral("Out of memory");
-    case SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
-    case FloatingPointError:
-        return QStringLiteral("Floating-point error");
     case TypeMismatch:
         return QStringLiteral("Type mismatch");
     case FileNotFound:

@@ -16,8 +16,6 @@ namespace platform {
 enum ErrorCode : int {
     Overflow = 6,
     OutOfMemory = 7,
-    SubscriptOutOfRange = 9,
-    FloatingPointError = 11,
     TypeMismatch = 13,
     FileNotFound = 53,
     DeviceIOError = 57,

@@ -15,10 +15,11 @@ class EntryList
 {
 public:
     qsizetype size() const { return static_cast<qsizetype>(m_ends.size()); }
+    // An index past the last entry throws std::out_of_range rather than read past the list.
     QStringView at(qsizetype index) const
     {
         const qsizetype begin = index == 0 ? 0 : m_ends[static_cast<std::size_t>(index - 1)];
-        return QStringView(m_text).sliced(begin, m_ends[static_cast<std::size_t>(index)] - begin);
+        return QStringView(m_text).sliced(begin, m_ends.at(static_cast<std::size_t>(index)) - begin);
     }
 
     void append(QStringView entry);

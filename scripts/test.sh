@@ -3,9 +3,9 @@
 # check: the test suite headless (with the real game under Xvfb, and under
 # the Orca screen reader), valgrind's memcheck over the test programs, the
 # whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the word-file fuzzer for 60 seconds, the Debian package: installed,
-# started from its menu entry, removed again; and the package built twice,
-# from two clones in different folders, byte for byte the same.
+# the word-file and window fuzzers for 60 seconds each, the Debian package:
+# installed, started from its menu entry, removed again; and the package
+# built twice, from two clones in different folders, byte for byte the same.
 # Exits non-zero if any of them fails.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

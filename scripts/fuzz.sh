@@ -12,37 +12,25 @@
 set -euo pipefail
 
 seconds=${1:-60}
-if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
-  echo "usage: $0 [SECONDS]   (a whole number of seconds above 0; default 60)" >&2
-  exit 2
-fi
+[[ $seconds =~ ^[0-9]+$ ]] && [ "$seconds" -gt 0 ] ||
+  { echo "usage: $0 [SECONDS]   (a whole number of seconds above 0; default 60)" >&2; exit 2; }
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-fuzz"
-
-# --- What the fuzzer needs: clang, its libFuzzer and sanitizer run-times --
 "$here/scripts/install-deps.sh" test
-
-# --- Build -----------------------------------------------------------------
 cmake -S "$here/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-# --- Run -------------------------------------------------------------------
 # The word file the fuzzer writes for every input lives on tmpfs when there
 # is one; the working corpus and the log in a temporary directory.
-if [ -d /dev/shm ] && [ -w /dev/shm ]; then
-  scratch=$(mktemp -d /dev/shm/tanglewick-fuzz.XXXXXX)
-else
-  scratch=$(mktemp -d)
-fi
+scratch=$(mktemp -d /dev/shm/tanglewick-fuzz.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 mkdir -p "$scratch/corpus" "$scratch/files" "$build/artifacts"
 cp -R "$here/fuzz/corpus/." "$scratch/corpus/"
 log="$scratch/fuzz.log"
 
-# --- Large word files first ------------------------------------------------
-# Word files of 1 MiB, each the worst of one kind for the reader (all commas,
+# Large word files first: word files of 1 MiB, each the worst of one kind for the reader (all commas,
 # all blanks, all quotes, one endless line, ...), read once each under the
 # same checks. A reader slower than linear in the file takes hours on them
 # and shows as a timeout; a linear one takes well under a second.

@@ -48,7 +48,6 @@ start_xvfb() {
   await 50 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer"
   unset QT_QPA_PLATFORM
 }
-# Makes the work directory, then starts Xvfb and openbox.
 start_x11() {
   make_work
   start_xvfb

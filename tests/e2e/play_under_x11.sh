@@ -17,12 +17,7 @@ kwin) need kwin_wayland Xwayland dbus-run-session dbus-send wmctrl xdotool xwini
 esac
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || skip "not installed: python3-xlib"
 # mutter and KWin ask for a session bus.
-[ "$desktop" = openbox ] || own_session "$@"
-case $desktop in
-mutter) start_mutter ;;
-kwin) start_kwin ;;
-*) start_x11 ;;
-esac
+case $desktop in mutter | kwin) own_session "$@" && "start_$desktop" ;; *) start_x11 ;; esac
 cp "$1" "$2"/Words*.Txt "$work/"
 
 # timeout bounds the game's whole life, so that waiting for its end is exact.

@@ -1,6 +1,6 @@
 # Sourced by the test scripts: each check named and counted as it runs, and
 # at the end "N passed, M failed" as counted, with a status that says it.
-passed=0 failed=0 case= why=
+passed=0 failed=0 case='' why=''
 # Ends the check under way, if any, as passed.
 passing() { [ -z "$case" ] || { echo "ok $case"; passed=$((passed + 1)) case=; }; }
 # check NAME COMMAND...: runs the command as the check named, in this shell;

@@ -1,35 +1,11 @@
 #!/usr/bin/env bash
 # Checks that the game installs like a desktop game, by hand and as a Debian
 # package, built in build-package/ (Release) as the version and release day
-# in the version.env CMake writes there. Needs root or sudo for apt-get:
-# - `cmake --install` into a temporary prefix lays out exactly the game's
-#   files (check_tree): the program and the shipped word files in
-#   lib/tanglewick, the launcher in bin (a relative link), the desktop entry,
-#   the icons (PNGs of their sizes, an SVG), the AppStream metadata, the
-#   manual page, the copyright file and the changelog, which pass their
-#   validators; the launcher, run from elsewhere, opens the game window from
-#   that prefix, of the desktop entry's StartupWMClass, and the missing-file
-#   report instead once Words8.Txt is gone;
-# - cpack refuses to make the Debian package from that build;
-# - configured for the package, the .deb (section games) holds exactly the
-#   same files in the games layout under /usr; its copyright file is
-#   machine-readable with the game's licence and the word list's notice
-#   (scripts/check-copyright.py), its changelog and manual page are gzip -9n,
-#   the changelog's entry is this version's, of its day, by the package's
-#   maintainer, the manual page renders without warnings, gives the options
-#   --help lists, names the package's paths; lintian finds no error, no warning;
-# - apt-get installs it as this version; its desktop entry and metadata pass
-#   their validators, the game is stripped, the package depends on the
-#   packages of the libraries the game links and of its fonts, the game
-#   answers --version and --help without a display and passes over any
-#   other argument (tests/e2e/options.sh), and the desktop entry's Exec=
-#   line, run as a menu would, opens the game from /usr/lib/games/tanglewick
-#   under X;
-# - the next version (this package with its version raised and two word
-#   lists changed), installed over it unattended, keeps the list in
-#   /etc/tanglewick an administrator replaced and updates the other;
-# - apt-get removes the package, and it leaves only the word lists behind,
-#   which purging it removes.
+# in the version.env CMake writes there: by hand under a temporary prefix;
+# as the package, its contents, lintian, apt-get install, the game's options
+# (tests/e2e/options.sh) and its menu entry under X, an upgrade that keeps
+# an administrator's word list, removal and purge. Needs root or sudo for
+# apt-get.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" test || exit 1
@@ -89,7 +65,6 @@ check_tree() { # ROOT LAUNCHERDIR GAMEDIR [LISTROOT LISTS]
     file -b "$icons/${size}x$size/apps/$app_id.png" | grep -q "^PNG image data, $size x $size," || fail "no ${size}px PNG icon"
   done
   file -b "$icons/scalable/apps/$app_id.svg" | grep -q '^SVG' || fail "the scalable icon is not an SVG"
-  echo "$1: the game's files, $2/tanglewick leading to $3/tanglewick"
 }
 check_word_files() { # DIR
   local n; for n in 8 9 10 11 12; do cmp -s "$here/data/Words$n.Txt" "$1/Words$n.Txt" || fail "$1/Words$n.Txt differs"; done
@@ -159,58 +134,57 @@ check_game_window() { # PROGRAM LOG DESKTOP
   gone "$game" && { wait "$game"; fail "the game ended by itself, with exit status $?"; }
   window_named '^Error$' >/dev/null && fail "the game reports an error"
   stop "$game"
-  echo "the game window appeared, from $1, of class $wm_class"
 }
 
-echo "== build the game for an install by hand"
 configure_build hand
 version=$(sed -n 's/^version=//p' "$build/version.env")
 release_date=$(sed -n 's/^release_date=//p' "$build/version.env")
 [ -n "$version" ] && [ -n "$release_date" ] || fail "$build/version.env gives no version and release date"
 
-echo "== cmake --install into a temporary prefix"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
-check_tree "$prefix" bin lib/tanglewick
+check "cmake --install: exactly the game's files, the launcher a relative link" check_tree "$prefix" bin lib/tanglewick
 help_options=$(env -u DISPLAY "$prefix/bin/tanglewick" --help | grep -o -- ' -[-a-z]*' | grep -vx ' -style') # Qt's aside
 [ -n "$help_options" ] || fail "tanglewick --help lists no options"
-check_desktop_files "$prefix" tanglewick # by hand, the menu entry finds the launcher through the PATH
-check_documents "$prefix"
-# The launcher, run from elsewhere, leads the game to its word files, or to the report of a missing one.
+# By hand, the menu entry finds the launcher through the PATH.
+check "cmake --install: the desktop entry and metadata pass their validators" check_desktop_files "$prefix" tanglewick
+check "cmake --install: copyright file, changelog and manual page" check_documents "$prefix"
+check "the launcher, run from elsewhere, opens the game from the prefix"
 start_game prefix "$prefix/bin/tanglewick"
 check_game_window "$prefix/lib/tanglewick/tanglewick" "$work/prefix.log" "$prefix/share/applications/$app_id.desktop"
+check "the launcher, without Words8.Txt: the missing-file report"
 rm "$prefix/lib/tanglewick/Words8.Txt"
 start_game missing "$prefix/bin/tanglewick"
 await 200 window_named '^Error$' >/dev/null || fail "no missing-file report without Words8.Txt"
 window_named "$main_title" >/dev/null && fail "the game window appeared without Words8.Txt"
 stop "$game"
-echo "without Words8.Txt: the missing-file report"
 
-echo "== cpack refuses a build for an install by hand"
+check "cpack refuses a build for an install by hand"
 rm -f "$build"/tanglewick_*.deb
 (cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 && fail "cpack made a package from a build for an install by hand"
 grep -q 'not configured for the Debian package' "$work/cpack.log" || { cat "$work/cpack.log"; fail "cpack failed otherwise"; }
 compgen -G "$build/tanglewick_*.deb" >/dev/null && fail "cpack left a package behind"
 
-echo "== build the package"
+check "the package builds, of section games"
 configure_build games
 (cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; }
 deb=$(echo "$build"/tanglewick_*.deb)
 [ -f "$deb" ] || fail "expected one tanglewick_*.deb in $build, not: $deb"
 echo "${deb##*/}: $(stat -c %s "$deb") bytes; Depends: $(dpkg-deb -f "$deb" Depends)"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is not games"
-# The games layout, under /usr alone; the documents as the package holds them.
+check "the package holds the same files in the games layout, the word lists in $word_lists"
 dpkg-deb -x "$deb" "$work/unpacked" || fail "dpkg-deb cannot unpack the package"
 [ "$(ls -A "$work/unpacked" | xargs)" = "etc usr" ] || fail "the package installs outside /usr and /etc: $(ls -A "$work/unpacked")"
 check_tree "$work/unpacked/usr" games lib/games/tanglewick "$work/unpacked" "$word_lists"
-# The lists are the package's configuration files, and nothing else is.
+check "the word lists are the package's configuration files, and nothing else is"
 dpkg-deb -e "$deb" "$work/control" || fail "dpkg-deb cannot unpack the package's control files"
 [ "$(sort "$work/control/conffiles")" = "$(printf "$word_lists/%s\n" Words{10..12}.Txt Words{8,9}.Txt)" ] ||
   fail "the package's configuration files are not the five word lists: $(cat "$work/control/conffiles")"
+check "the package's documents; the changelog signed by its maintainer"
 check_documents "$work/unpacked/usr"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Maintainer)" = "$(dpkg-deb -f "$deb" Maintainer)" ] ||
   fail "the changelog's entry is not signed by the package's maintainer"
-# The paths the manual page gives are the package's, its launcher and directory among them.
+check "the paths the manual page gives are the package's, its launcher and directory among them"
 grep -oE '/(usr|etc)/[^ ,]*[^ ,.]' "$work/man.txt" | sort -u >"$work/man-paths"
 for path in $(cat "$work/man-paths"); do
   [ -e "$work/unpacked$path" ] || fail "the manual page names $path, which the package does not install"
@@ -218,13 +192,13 @@ done
 grep -qx "$games_launcher" "$work/man-paths" && grep -qx "$games_dir/" "$work/man-paths" &&
   grep -qx "$word_lists/" "$work/man-paths" || fail "the manual page does not name $games_launcher, $games_dir/ and $word_lists/"
 
-echo "== lintian ${deb##*/}"
+check "lintian finds no error, no warning"
 lintian --display-info --fail-on error,warning "$deb" 2>"$work/lintian.err" | tee "$work/lintian.out"
 status=${PIPESTATUS[0]}
 grep -vx 'running with root privileges is not recommended!' "$work/lintian.err" # as root: no finding
 ! grep -q '^[EW]: ' "$work/lintian.out" && [ "$status" -eq 0 ] || fail "lintian finds errors or warnings (status $status)"
 
-echo "== apt-get install ${deb##*/}"
+check "apt-get installs it as this version, stripped"
 # apt reads the package as its own unprivileged user: a readable directory.
 mkdir -m 755 "$work/deb" && cp "$deb" "$work/deb/" && chmod 755 "$work" && chmod 644 "$work/deb/"*.deb
 package_installed=yes
@@ -235,8 +209,9 @@ installed || fail "dpkg does not list tanglewick as installed"
 check_word_files "$games_dir"
 file -b "$games_dir/tanglewick" | grep -q ', stripped$' || fail "$games_dir/tanglewick is not stripped"
 grep -q ' \.comment ' <(objdump -h "$games_dir/tanglewick") && fail "$games_dir/tanglewick keeps its .comment section"
-check_desktop_files /usr "$games_launcher" # by its full path: /usr/games is not on every PATH
-# It depends on the package of each library the game links directly, and of its fonts.
+# By its full path: /usr/games is not on every PATH.
+check "installed, the desktop entry and metadata pass their validators" check_desktop_files /usr "$games_launcher"
+check "it depends on the package of each library the game links directly, and of its fonts"
 depends=$(dpkg-query -W -f='${Depends}' tanglewick | sed 's/([^)]*)//g; s/[,|]/\n/g; s/ //g')
 owned_by_dependency() { # FILE...: whether a package it depends on holds a file of that name
   local file
@@ -252,13 +227,13 @@ for family in "Liberation Sans" "Liberation Mono"; do
   [ ${#fonts[@]} -gt 0 ] && owned_by_dependency "${fonts[@]}" || fail "no dependency on a package of $family"
 done
 
-echo "== the installed game's options"
+check "the installed game's options"
 # As from a terminal, in a plain environment without a display.
 plainly() { (cd "$HOME" && exec env -i HOME="$HOME" PATH=/usr/bin:/bin timeout 60 "$@"); }
 [ "$(plainly "$games_launcher" --version)" = "Tanglewick $version" ] || fail "--version does not give $version"
 plainly bash "$here/tests/e2e/options.sh" "$games_launcher" || fail "the installed game's options are not as above"
 
-echo "== the game from its menu entry"
+check "the game from its menu entry"
 # The Exec= line without its field codes, run from home with a PATH that lacks /usr/games, as root's.
 exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop" | head -n 1)
 read -ra exec_words <<<"${exec_line//%[fFuUdDnNickvm]/}"
@@ -266,7 +241,7 @@ read -ra exec_words <<<"${exec_line//%[fFuUdDnNickvm]/}"
 start_game package env -i HOME="$HOME" DISPLAY="$DISPLAY" PATH=/usr/local/bin:/usr/bin:/bin "${exec_words[@]}"
 check_game_window "$games_dir/tanglewick" "$work/package.log" "/usr/share/applications/$app_id.desktop"
 
-echo "== an upgrade keeps the administrator's own word list"
+check "an upgrade keeps the administrator's own word list, updates the other"
 # The next version: this package with its version raised and two lists
 # grown by a word each, as a new word list would change them.
 next_version=${version%.*}.$(printf %04d $((10#${version##*.} + 1)))
@@ -285,9 +260,8 @@ apt_get -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold in
 cmp -s "$work/own-list" "$games_dir/Words9.Txt" || fail "the upgrade replaced the administrator's Words9.Txt"
 cmp -s "$work/next$word_lists/Words9.Txt" "$word_lists/Words9.Txt.dpkg-dist" || fail "no new Words9.Txt set beside it"
 cmp -s "$work/next$word_lists/Words8.Txt" "$games_dir/Words8.Txt" || fail "the upgrade left the old Words8.Txt"
-echo "upgraded to $next_version: the administrator's Words9.Txt kept, Words8.Txt the new one"
 
-echo "== apt-get remove tanglewick, then purge it"
+check "apt-get remove leaves only the word lists, purge removes them"
 apt_get remove tanglewick >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove failed"; }
 installed && fail "tanglewick is still installed"
 left=$(ls -d "$games_launcher" "$games_dir" /usr/share/{doc/tanglewick,man/man6/tanglewick.6.gz} \
@@ -298,4 +272,4 @@ apt_get purge tanglewick >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "a
 package_installed=
 [ ! -e "$word_lists" ] || fail "left after the game was purged: $(ls -A "$word_lists")"
 dpkg-query -W tanglewick >/dev/null 2>&1 && fail "dpkg still knows tanglewick after the purge"
-echo "package: 1 passed, 0 failed"
+finish

@@ -6,10 +6,10 @@
 # Usage: check-reproducible.sh
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/lib/check.sh"
 "$here/scripts/install-deps.sh" test || exit 1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 for clone in a "second clone"; do
   echo "== $work/$clone"
@@ -23,6 +23,7 @@ for clone in a "second clone"; do
 done
 
 a=$(echo "$work/a/build/"*.deb) b=$(echo "$work/second clone/build/"*.deb)
+check "the same package from both clones: $(basename "$a")"
 if ! cmp -s "$a" "$b"; then
   for package in a b; do
     mkdir "$work/$package.parts" && (cd "$work/$package.parts" && ar x "${!package}" && mkdir data control &&
@@ -32,4 +33,5 @@ if ! cmp -s "$a" "$b"; then
   diff -rq "$work/a.parts" "$work/b.parts"
   fail "two builds of the same commit made different packages"
 fi
-echo "the same package from both clones: $(basename "$a"), $(sha256sum <"$a" | cut -c1-16)…"
+echo "sha256 $(sha256sum <"$a" | cut -c1-16)…"
+finish

@@ -16,10 +16,8 @@
 set -euo pipefail
 
 seconds=${1:-60}
-if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
-  echo "usage: $0 [SECONDS]   (a whole number of seconds above 0; default 60)" >&2
-  exit 2
-fi
+[[ $seconds =~ ^[0-9]+$ ]] && [ "$seconds" -gt 0 ] ||
+  { echo "usage: $0 [SECONDS]   (a whole number of seconds above 0; default 60)" >&2; exit 2; }
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-fuzz"
@@ -38,8 +36,7 @@ scratch=$(mktemp -d "$shm/tanglewick-fuzz.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT; trap 'exit 130' INT TERM
 mkdir -p "$scratch/files" "$scratch/large" "$build/artifacts"
 
-# --- Large word files first ------------------------------------------------
-# Word files of 1 MiB, each the worst of one kind for the reader (all commas,
+# Large word files first: word files of 1 MiB, each the worst of one kind for the reader (all commas,
 # all blanks, all quotes, one endless line, ...), read once each under the
 # same checks. A reader slower than linear in the file takes hours on them
 # and shows as a timeout; a linear one takes well under a second.

@@ -3,19 +3,9 @@
 # Usage: install-deps.sh [run|test|screen-reader|windows|debian]
 #   run            what building and playing the game needs (with the X
 #                  client library's headers, for the closing animation)
-#   test           that, and what the tests need: an X server and a window
-#                  manager for the end-to-end tests, GNOME's mutter with
-#                  Xwayland, KDE's KWin with its Breeze frames (and setcap,
-#                  to let a root test run it), weston with Qt's Wayland
-#                  plugin, xwd for screenshots, Python's X library to watch
-#                  the window close, valgrind, clang with
-#                  libFuzzer for the fuzzer, Google Benchmark for the
-#                  benchmarks, for the package check the Debian packaging
-#                  tools, lintian, the desktop-file and AppStream validators,
-#                  a reader of machine-readable copyright files
-#                  (python3-debian) and man with groff for the manual page,
-#                  what the screen-reader test needs, and fontconfig's tools
-#                  and fonts-liberation for the window's pictures (below)
+#   test           that, and what every test, the fuzzer, the benchmarks
+#                  and the package check need (setcap lets a root test run
+#                  KWin; fonts-liberation: below)
 #   screen-reader  what the screen-reader test needs alone: an X server, a
 #                  window manager, the accessibility bus, Orca, and the AT-SPI
 #                  bindings for Python

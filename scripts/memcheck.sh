@@ -9,6 +9,7 @@
 # in scripts/sanitizers/valgrind.supp.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/lib/check.sh"
 build=$here/build
 
 "$here/scripts/install-deps.sh" test
@@ -25,11 +26,10 @@ cmake --build "$build" -j"$(nproc)" --target "${tests[@]}"
 # minutes (it takes half a minute), so that a hang fails the run.
 cd "$build/tests"
 [ ! -f fonts.conf ] || export FONTCONFIG_FILE=$build/tests/fonts.conf
-for test in "${tests[@]}"; do
-  echo "== memcheck $test"
+memcheck() {
   QT_QPA_PLATFORM=offscreen TANGLEWICK_TEST_OUTPUT=$build/tests timeout 600 valgrind --tool=memcheck --quiet \
     --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,possible --errors-for-leak-kinds=definite,possible \
-    --track-origins=yes --num-callers=40 --suppressions="$here/scripts/sanitizers/valgrind.supp" "./$test" -silent ||
-    { echo "memcheck: $test FAILED (status $?)" >&2; exit 1; }
-done
-echo "memcheck: passed: ${tests[*]}"
+    --track-origins=yes --num-callers=40 --suppressions="$here/scripts/sanitizers/valgrind.supp" "./$1" -silent
+}
+for test in "${tests[@]}"; do check "memcheck $test" memcheck "$test"; done
+finish

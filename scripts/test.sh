@@ -9,6 +9,7 @@
 # Exits non-zero if any of them fails.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/lib/check.sh"
 "$here/scripts/install-deps.sh" test || exit 1
 
 suite() {
@@ -16,18 +17,6 @@ suite() {
     cmake --build "$here/build" -j"$(nproc)" &&
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$here/build" --output-on-failure --no-tests=error -j"$(nproc)"
 }
-
-passed=0
-failed=()
-for check in suite memcheck sanitize fuzz check-package check-reproducible; do
-  echo "==== $check"
-  case $check in
-  suite) suite ;;
-  *) "$here/scripts/$check.sh" ;;
-  esac
-  if [ $? -eq 0 ]; then passed=$((passed + 1)); else failed+=("$check"); fi
-done
-
-[ ${#failed[@]} -eq 0 ] || echo "failed: ${failed[*]}"
-echo "checks: $passed passed, ${#failed[@]} failed"
-[ ${#failed[@]} -eq 0 ]
+check suite suite
+for script in memcheck sanitize fuzz check-package check-reproducible; do check "$script" "$here/scripts/$script.sh"; done
+finish

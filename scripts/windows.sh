@@ -1,25 +1,26 @@
 #!/usr/bin/env bash
 # Builds Tanglewick for 64-bit Windows on Debian, checks it under Wine and
 # writes the zip a player unpacks and runs, the setup program that installs
-# it, and their SHA-256 sums.
+# it, and their SHA-256 sums; prints each check and "N passed, M failed".
 # Usage: windows.sh [qt|tests|zip|reproducible]
-#   (no argument)  all of it: installs what is missing, builds Qt for Windows
-#                  once into the cache, cross-builds the game and its tests,
-#                  runs the tests under Wine, writes the zip, the setup
-#                  program and SHA256SUMS to the build folder, checks the
-#                  game's window from the zip and the setup program under
-#                  Wine, and builds both again twice, from two clones of the
-#                  last commit, to check they come out the same
-#   qt | tests | zip | reproducible   (once Qt is built) only Qt, only the
-#                  tests, only the release files and their checks, or only
-#                  the two builds from clones
+#   (no argument)  all of it: installs what is missing, has windows-qt.sh
+#                  build Qt for Windows once into the cache, cross-builds the
+#                  game and its tests, runs the tests under Wine, writes the
+#                  zip, the setup program and SHA256SUMS to the build folder,
+#                  checks the game's window from the zip and the setup program
+#                  under Wine, and builds both twice more, from two clones of
+#                  the last commit, to check they come out the same
+#   qt | tests | zip | reproducible   only Qt, or (once Qt is built) only the
+#                  tests, the release files and their checks, or the two
+#                  builds from clones
 # Environment: TANGLEWICK_WINDOWS_CACHE (Qt's source, Qt for Windows and
 # Wine's prefix; ~/.cache/tanglewick-windows), TANGLEWICK_WINDOWS_BUILD (the
 # build folder; build-windows in the source tree), JOBS (parallel jobs).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-cache=${TANGLEWICK_WINDOWS_CACHE:-$HOME/.cache/tanglewick-windows}
+export TANGLEWICK_WINDOWS_CACHE=${TANGLEWICK_WINDOWS_CACHE:-$HOME/.cache/tanglewick-windows}
+cache=$TANGLEWICK_WINDOWS_CACHE
 build=${TANGLEWICK_WINDOWS_BUILD:-$root/build-windows}
 jobs=${JOBS:-$(nproc)}
 toolchain=$root/cmake/MinGW-w64-x86_64.cmake
@@ -28,76 +29,16 @@ started=$SECONDS
 
 say() { printf '== %s (%ds)\n' "$*" $((SECONDS - started)); }
 die() { echo "windows.sh: $*" >&2; exit 1; }
+. "$root/scripts/lib/x11test.sh"
+. "$root/scripts/lib/wine.sh"
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-
-# --- Qt for Windows, from Debian's own source of the Qt the host has ---------
-# The version of Debian's Qt on the host, whose tools build Qt for Windows
-# from the same source (known once it is installed).
-qt_version=
-# Shared libraries (Qt is LGPL: the player may replace them), without the
-# modules the game does not use. Debian's source lacks Qt's bundled Wintab
-# header, so no tablet events; the windows plugin needs OpenGL (dynamic, the
-# default) to compile.
-qt_options=(
-  -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
-  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-  -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_tabletevent=OFF
-)
-qt_source_for() { echo "$cache/source/qt6-base-${1%%+*}"; }
-
-add_source_entry() {
-  # Debian's source packages, for bookworm main, signed as the binaries are.
-  local list=/etc/apt/sources.list.d/tanglewick-debian-src.sources
-  grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && return
-  grep -qs '^deb-src ' /etc/apt/sources.list 2>/dev/null && return
-  say "Adding Debian's source packages to apt's sources"
-  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
-    'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-    "${sudo[@]}" tee "$list" >/dev/null
-  "${sudo[@]}" apt-get update -qq
-}
-
-fetch_qt_source() {
-  local source=$1
-  [ -f "$source/.tanglewick-unpacked" ] && return
-  add_source_entry
-  say "Fetching qt6-base's source"
-  rm -rf "$cache/source"
-  mkdir -p "$cache/source"
-  (cd "$cache/source" && apt-get source -qq "qt6-base=$qt_version") ||
-    (cd "$cache/source" && apt-get source -qq qt6-base)
-  local unpacked
-  unpacked=$(find "$cache/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-  [ -n "$unpacked" ] || die "apt-get source qt6-base unpacked nothing"
-  [ "$unpacked" = "$source" ] || mv "$unpacked" "$source"
-  touch "$source/.tanglewick-unpacked"
-}
-
+# Qt for Windows, built once into the cache by windows-qt.sh.
 build_qt() {
-  qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || die "qt6-base-dev is not installed"
-  local upstream=${qt_version%%+*} hash source work
-  hash=$(printf '%s\n' "$qt_version" "${qt_options[@]}" "$(cat "$toolchain")" | sha256sum | cut -c1-12)
-  qt_prefix=$cache/qt-$upstream-$hash
-  [ -f "$qt_prefix/.tanglewick-built" ] && { say "Qt for Windows: $qt_prefix (cached)"; return; }
-  source=$(qt_source_for "$qt_version")
-  fetch_qt_source "$source"
-  work=$cache/qt-build-$hash
-  say "Building Qt $upstream for Windows into $qt_prefix (about 1,150 steps)"
-  cmake -G Ninja -S "$source" -B "$work" \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    "${qt_options[@]}" >"$cache/qt-configure-$hash.log" 2>&1 ||
-    { tail -n 40 "$cache/qt-configure-$hash.log"; die "Qt's configure failed (log: $cache/qt-configure-$hash.log)"; }
-  nice -n 19 cmake --build "$work" --parallel "$jobs"
-  cmake --install "$work" >/dev/null
-  touch "$qt_prefix/.tanglewick-built"
-  say "Qt for Windows built"
+  qt_prefix=$("$root/scripts/windows-qt.sh" prefix)
+  if [ -f "$qt_prefix/.tanglewick-built" ]; then say "Qt for Windows: $qt_prefix (cached)"; else JOBS=$jobs "$root/scripts/windows-qt.sh" >/dev/null; fi
+  qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 }
 
-# --- The game and its tests, cross-built ------------------------------------
 build_game() { # [CMAKE ARGUMENTS...]
   say "Cross-building the game${1:+ ($*)} into $build"
   mkdir -p "$build"
@@ -108,10 +49,8 @@ build_game() { # [CMAKE ARGUMENTS...]
   cmake --build "$build" --parallel "$jobs"
 }
 
-# --- Wine --------------------------------------------------------------------
 mingw_runtime=(/usr/lib/gcc/$triple/12-posix /usr/$triple/lib)
 export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-wine_path() { winepath -w "$1" 2>/dev/null; }
 
 prepare_wine() {
   if [ ! -f "$WINEPREFIX/.tanglewick-ready" ]; then
@@ -125,20 +64,19 @@ prepare_wine() {
   # system's: it reads one folder. There lie the fonts a Wine program sees
   # (Wine's own, among them MS Sans Serif, and the host's stand-ins).
   fonts=$cache/fonts
-  rm -rf "$fonts"
-  mkdir -p "$fonts"
+  rm -rf "$fonts" && mkdir -p "$fonts"
   ln -sf /usr/share/wine/fonts/*.ttf /usr/share/fonts/truetype/liberation2/*.ttf \
     /usr/share/fonts/truetype/dejavu/*.ttf "$fonts/" 2>/dev/null || true
   # What ctest runs a Windows program through: Wine, with Qt, the MinGW
   # runtime and the fonts found.
   local search=() dir
-  for dir in "$qt_prefix/bin" "${mingw_runtime[@]}"; do search+=("$(wine_path "$dir")"); done
+  for dir in "$qt_prefix/bin" "${mingw_runtime[@]}"; do search+=("$(windows_path "$dir")"); done
   mkdir -p "$build"
   cat >"$build/wine-run.sh" <<RUN
 #!/bin/sh
 # Runs a Windows program of this build under Wine (written by scripts/windows.sh).
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-export WINEPATH='$(IFS=';'; echo "${search[*]}")' QT_QPA_FONTDIR='$(wine_path "$fonts")'
+export WINEPATH='$(IFS=';'; echo "${search[*]}")' QT_QPA_FONTDIR='$(windows_path "$fonts")'
 # Qt on Windows logs to the debugger when no console is attached, and Wine's
 # pipes are none: the tests' output goes to the standard streams.
 export QT_FORCE_STDERR_LOGGING=1
@@ -152,20 +90,18 @@ RUN
   chmod +x "$build/wine-run.sh"
 }
 
-# --- The tests under Wine ----------------------------------------------------
 run_tests() {
   say "Running the tests under Wine"
-  (cd "$build" && ctest --output-on-failure -R 'tst_') || die "tests failed under Wine"
+  check "the tests under Wine" eval '(cd "$build" && ctest --output-on-failure -R tst_)'
   # The program's options, by the same script as on Linux, through Wine.
   cat >"$build/tanglewick-under-wine.sh" <<RUN
 #!/bin/sh
 exec '$build/wine-run.sh' '$build/src/Tanglewick.exe' "\$@"
 RUN
   chmod +x "$build/tanglewick-under-wine.sh"
-  bash "$root/tests/e2e/options.sh" "$build/tanglewick-under-wine.sh" || die "the options failed under Wine"
+  check "the program's options under Wine" bash "$root/tests/e2e/options.sh" "$build/tanglewick-under-wine.sh"
 }
 
-# --- The zip -----------------------------------------------------------------
 # The DLLs a Windows program or library needs from the folders given,
 # recursively; Windows' own DLLs are not among them.
 dll_closure() { # FILE FOLDER...
@@ -210,7 +146,7 @@ stage_files() {
   # Qt is LGPL: its licence, and how to replace its DLLs. The MinGW runtime's
   # notices come along too.
   local qt_source
-  qt_source=$(qt_source_for "$qt_version")
+  qt_source=$("$root/scripts/windows-qt.sh" source)
   cp "$qt_source/LICENSES/LGPL-3.0-only.txt" "$dest/licenses/Qt-LGPL-3.0-only.txt"
   cp "$qt_source/LICENSES/GPL-3.0-only.txt" "$dest/licenses/Qt-GPL-3.0-only.txt"
   cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$dest/licenses/GCC-runtime-copyright.txt"
@@ -273,98 +209,70 @@ write_setup() { # VERSION OUTPUT [STAGE [OPTION...]]
   say "Wrote $2 ($(du -k "$2" | cut -f1) KiB)"
 }
 
-# The sums of the zip and the setup program, beside them.
-write_sums() {
-  (cd "$build" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
-  say "Wrote $build/SHA256SUMS"
-}
+write_sums() { (cd "$build" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS) && say "Wrote $build/SHA256SUMS"; }
 
-# Builds the zip and the setup program again from the last commit, twice, in
-# two clones whose folders have different paths, a few seconds apart, and
-# checks the two builds made the same bytes.
-check_reproducible() {
+# The clones' folders have different paths, and the builds are seconds apart.
+reproducible() { check "built twice from the last commit, in two folders: the same zip and setup program" same_twice; }
+same_twice() {
   local clones=$build/reproduce clone
   rm -rf "$clones"
   for clone in a "second clone"; do
-    git clone -q --no-hardlinks "$root" "$clones/$clone" || die "git clone failed"
+    git clone -q --no-hardlinks "$root" "$clones/$clone" || fail "git clone failed"
     (root=$clones/$clone build=$clones/$clone/build-windows && build_game -DTANGLEWICK_BUILD_TESTS=OFF >/dev/null &&
       stage_files && write_zip >/dev/null && write_setup "$version" "$build/$setup_name" >/dev/null) ||
-      die "the release files did not build in $clones/$clone"
+      fail "the release files did not build in $clones/$clone"
     sleep 3
   done
   for file in "$zip_name" "$setup_name"; do
-    cmp "$clones/a/build-windows/$file" "$clones/second clone/build-windows/$file" ||
-      die "two builds of the same commit made different ${file}s"
+    cmp "$clones/a/build-windows/$file" "$clones/second clone/build-windows/$file" || no "different ${file}s" || return
   done
-  say "Built twice from the last commit, in two folders: the same zip and setup program"
   rm -rf "$clones"
 }
 
-# --- The game's window under Wine and Xvfb -----------------------------------
+# Starts the game from the zip unpacked in $folder, from another folder, with
+# nothing of Qt's or MinGW's on the path (the zip alone must do), through
+# start as Explorer starts it on a double click: no console and no standard
+# streams; then waits for its window.
+start_from_explorer() { # ARGUMENTS...
+  (cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe" "$@") >"$work/game.log" 2>&1 &
+  game=$!
+  await_game_window "$work/game.log"
+}
+close_game() { xdotool windowclose "$window" 2>/dev/null || true; stop "$game" 50; wineserver -k 2>/dev/null || true; }
+window_from_zip() {
+  start_from_explorer
+  has_icon "$window" "$root/data/icons/tanglewick-32.png" || no "the window does not carry the game's icon" || return
+  screenshot=$build/tanglewick-under-wine.png
+  xwd -root | /usr/bin/convert xwd:- -trim +repage "$screenshot"
+  say "Screenshot $screenshot"
+  close_game
+}
 check_window() {
   say "Starting Tanglewick.exe from the zip under Wine and Xvfb"
+  # The X session's home, runtime folder and display are this function's own.
+  local HOME=$HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME GSETTINGS_BACKEND DISPLAY QT_QPA_PLATFORM
   # A home with a space and letters beyond ASCII, as a player's may be.
-  local home="$WINEPREFIX/drive_c/users/Zoë/Meine Spiele" folder
+  local home="$WINEPREFIX/drive_c/users/Zoë/Meine Spiele"
+  folder="C:\\users\\Zoë\\Meine Spiele\\Tanglewick"
   rm -rf "$WINEPREFIX/drive_c/users/Zoë"
   mkdir -p "$home"
   unzip -q "$build/$zip_name" -d "$home"
-  folder="C:\\users\\Zoë\\Meine Spiele\\Tanglewick"
-  # shellcheck source=lib/x11test.sh
-  . "$root/scripts/lib/x11test.sh"
   start_x11
   # Wine's own server runs in this X session; none is left from before, and
   # none outlives it, whatever the outcome.
   wineserver -k 2>/dev/null || true
   trap 'set +e; wineserver -k 2>/dev/null; cleanup' EXIT
-  # Started from another folder, with nothing of Qt's or MinGW's on the path
-  # (the zip alone must do), through start as Explorer starts it on a double
-  # click: no console and no standard streams.
-  local game window
-  start_from_explorer() { # ARGUMENTS...
-    (cd / && env -u WINEPATH wine start /wait "$folder\\Tanglewick.exe" "$@") >"$work/game.log" 2>&1 &
-    game=$!
-    await_game_window "$work/game.log"
-  }
-  start_from_explorer
-  # The window's icon, as the desktop gets it, is the game's own.
-  xprop -id "$window" -notype 32c _NET_WM_ICON >"$work/icon.txt"
-  /usr/bin/convert "$root/data/icons/tanglewick-32.png" -depth 8 rgba:"$work/icon.rgba"
-  python3 - "$work/icon.txt" "$work/icon.rgba" <<'PY' || fail "the window does not carry the game's icon"
-import sys
-v = [int(x) for x in open(sys.argv[1]).read().split("=", 1)[1].replace("\n", " ").split(",") if x.strip()]
-png = open(sys.argv[2], "rb").read()
-want = [(png[i + 3], *png[i:i + 3]) for i in range(0, len(png), 4)]
-while len(v) >= 2:  # each icon: width, height, then ARGB pixels
-    w, h, v = v[0], v[1], v[2:]
-    got, v = [(p >> 24 & 255, p >> 16 & 255, p >> 8 & 255, p & 255) for p in v[: w * h]], v[w * h :]
-    # Colours premultiplied or not: alike where the icon is opaque; transparency alike everywhere.
-    if (w, h) == (32, 32) and all(abs(g[0] - e[0]) <= 1 and (e[0] < 255 or max(abs(x - y) for x, y in zip(g, e)) <= 2)
-                                  for g, e in zip(got, want)):
-        sys.exit(0)
-sys.exit(1)
-PY
-  screenshot=$build/tanglewick-under-wine.png
-  xwd -root | /usr/bin/convert xwd:- -trim +repage "$screenshot"
-  say "Window: the game's title, 698x280 client area and icon; screenshot $screenshot"
-  xdotool windowclose "$window" 2>/dev/null || true
-  stop "$game" 50
-  wineserver -k 2>/dev/null || true
-
-  # A stray argument, as from Explorer (a file dropped on the program, say):
-  # passed over, and the game starts as without it.
-  say "A stray argument, without a console"
-  start_from_explorer Zoë.txt
-  xdotool windowclose "$window" 2>/dev/null || true
-  stop "$game" 50
-  wineserver -k 2>/dev/null || true
-  say "With a stray argument the game started, without a message box"
+  check "the game's window from the zip: its title, 698x280 client area and icon" window_from_zip
+  # As from Explorer (a file dropped on the program, say).
+  check "with a stray argument, without a console, the game starts as without it" eval 'start_from_explorer Zoë.txt && close_game'
+  trap - EXIT
+  cleanup
+  set -e
+  pids=()
 }
 
-# The setup program under Wine, installed, started, upgraded over an older
-# version (this one, as 1.00.0000, with a file this one no longer ships and
-# a shorter Words8.Txt) and removed, and the same setup program as one
-# whose uninstaller takes the player for a standard account
-# (tests/e2e/setup_under_wine.sh).
+# The older version is this one as 1.00.0000, with a file this one no longer
+# ships and a shorter Words8.Txt.
 check_setup() {
   say "Checking the setup program under Wine and Xvfb"
   local older=$build/older/Tanglewick
@@ -373,8 +281,8 @@ check_setup() {
   sed -i '$d' "$older/Words8.Txt"
   write_setup 1.00.0000 "$build/older-setup.exe" "$older" >/dev/null
   write_setup "$version" "$build/user-account-setup.exe" "$build/stage/Tanglewick" -DUNINSTALL_ACCOUNT_TYPE=User >/dev/null
-  bash "$root/tests/e2e/setup_under_wine.sh" "$build/$setup_name" "$build/older-setup.exe" "$build/stage/Tanglewick" \
-    "$build/user-account-setup.exe" || die "the setup program failed its checks under Wine"
+  check "the setup program under Wine (tests/e2e/setup_under_wine.sh)" bash "$root/tests/e2e/setup_under_wine.sh" \
+    "$build/$setup_name" "$build/older-setup.exe" "$build/stage/Tanglewick" "$build/user-account-setup.exe"
 }
 
 release() {
@@ -382,17 +290,18 @@ release() {
   write_zip
   write_setup "$version" "$build/$setup_name"
   write_sums
-  (check_window)
+  check_window
   check_setup
 }
 
 case ${1:-all} in
-all) "$root/scripts/install-deps.sh" windows; build_qt; prepare_wine; build_game; run_tests; release; check_reproducible
+all) "$root/scripts/install-deps.sh" windows; build_qt; prepare_wine; build_game; run_tests; release; reproducible
   say "Done: $build/$zip_name, $build/$setup_name" ;;
-qt) "$root/scripts/install-deps.sh" windows; build_qt ;;
+qt) "$root/scripts/install-deps.sh" windows; build_qt; exit ;;
 # Single steps, once Qt is built and the game configured.
 tests) build_qt; prepare_wine; build_game; run_tests ;;
 zip) build_qt; prepare_wine; build_game; release ;;
-reproducible) build_qt; check_reproducible ;;
+reproducible) build_qt; reproducible ;;
 *) die "unknown step '$1'" ;;
 esac
+finish

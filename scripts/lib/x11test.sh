@@ -1,10 +1,8 @@
-# Sourced by the end-to-end scripts that run the game under X: bounded waits,
-# an X server and a window manager of the test's own in a work directory,
-# and at exit the end of every process the test started (its pids, last
-# started first) and of the work directory.
-
-# The commands named that are not installed, on one line.
-missing() { local tool; for tool; do command -v "$tool" >/dev/null || printf '%s ' "$tool"; done; }
+# Sourced by the scripts that run the game under X: bounded waits, an X
+# server and a window manager of the test's own in a work directory, and at
+# exit the end of every process the test started (its pids, last started
+# first) and of the work directory. Counts checks as check.sh does.
+. "$(dirname "${BASH_SOURCE[0]}")/check.sh"
 # Runs the command that follows until it succeeds, at most $1 times a tenth of
 # a second apart; fails if it never does.
 await() { local tries=$1; shift; until "$@"; do ((--tries > 0)) || return 1; sleep 0.1; done; }
@@ -20,8 +18,9 @@ stop() {
 # Run at exit, by whatever path: set -e, which the script may have set, must
 # not cut it short.
 cleanup() { set +e; local i; for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done; rm -rf "$work"; }
-fail() { echo "FAIL: $*"; exit 1; }
 pids=()
+# Runs the script again on a session bus of its own, which ends with it.
+own_session() { [ -n "${TANGLEWICK_IN_SESSION:-}" ] || TANGLEWICK_IN_SESSION=1 exec dbus-run-session -- bash "$0" "$@"; }
 
 # Makes the work directory, a home of its own in it (no settings, caches or
 # first-run setup of the user's) and a private runtime directory.
@@ -49,7 +48,6 @@ start_xvfb() {
   await 50 xdotool getmouselocation >/dev/null 2>&1 || fail "Xvfb does not answer"
   unset QT_QPA_PLATFORM
 }
-# Makes the work directory, then starts Xvfb and openbox.
 start_x11() {
   make_work
   start_xvfb
@@ -115,8 +113,7 @@ let_kwin_run() {
   fi
   "$kwin" --version >/dev/null 2>&1 && return 0
   [ "$(id -u)" != 0 ] || fail "kwin_wayland does not run: $("$kwin" --version 2>&1 | tail -n 1)"
-  echo "SKIP: $kwin does not run for this user (its file capabilities?): root's run of this test lets it"
-  exit 77
+  skip "$kwin does not run for this user (its file capabilities?): root's run of this test lets it"
 }
 # Makes the work directory, then starts KDE's KWin as a headless Wayland
 # compositor (on the session bus it is given) with its Xwayland, and points X
@@ -149,7 +146,7 @@ start_kwin() {
   kwin_decoration=$(dbus-send --session --print-reply --dest=org.kde.KWin /KWin org.kde.KWin.supportInformation |
     awk '/^Decoration$/ { on = 1 } on && /^Plugin: / { print $2; exit }')
   [ "$kwin_decoration" = org.kde.breeze ] ||
-    { echo "SKIP: KWin's frames are not Breeze's (${kwin_decoration:-none}): not installed: kwin-style-breeze"; exit 77; }
+    skip "KWin's frames are not Breeze's (${kwin_decoration:-none}): not installed: kwin-style-breeze"
 }
 # Makes the work directory, then starts weston as a headless Wayland
 # compositor (no X server, no keyboard or pointer), logging to
@@ -162,4 +159,29 @@ start_weston() {
     --log="$work/weston.log" --logger-scopes=log,proto >/dev/null 2>&1 &
   pids+=($!)
   await 50 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
+}
+# Twice the offset of window $1's outer centre, frame included, from the
+# screen's, so that odd sizes need no fractions: "DX DY". (xwininfo, as
+# xdotool's geometry counts the frame in twice.)
+centre_offset() {
+  { xwininfo -id "$1"; xprop -id "$1" _NET_FRAME_EXTENTS; xwininfo -root; } | awk -F '[:=,] *' '
+    /Absolute upper-left X/ { x[++n] = $2 } /Absolute upper-left Y/ { y[n] = $2 }
+    /^ *Width/ { w[n] = $2 } /^ *Height/ { h[n] = $2 } /^_NET_FRAME_EXTENTS/ { l = $2; r = $3; t = $4; b = $5 }
+    END { print 2 * (x[1] - l) + w[1] + l + r - w[2], 2 * (y[1] - t) + h[1] + t + b - h[2] }'
+}
+# Captures window $1 into $2 once it differs from $3 and has held still for
+# 0.6 s, longer than a blinking caret stays on or off; 10 s at most.
+shoot() {
+  local still=0 tries=100
+  : >"$2"
+  while ((still < 6 && tries-- > 0)); do
+    sleep 0.1 && xwd -silent -id "$1" >"$2.new" || continue
+    if cmp -s "$2.new" "$2" && ! cmp -s "$2.new" "$3"; then ((++still)); else still=0 && mv "$2.new" "$2"; fi
+  done
+  ((still >= 6)) || fail "window $1 did not settle for $2"
+}
+# Whether window $1 carries, among its own icons, the PNG $2.
+has_icon() {
+  xprop -id "$1" -notype 32c _NET_WM_ICON >"$work/icon.txt" && /usr/bin/convert "$2" -depth 8 rgba:"$work/icon.rgba" &&
+    python3 "$(dirname "${BASH_SOURCE[0]}")/has_icon.py" "$work/icon.txt" "$work/icon.rgba" "$(/usr/bin/identify -format %w "$2")"
 }

@@ -7,28 +7,26 @@
 # platform, for 3 seconds) as without it.
 # Usage: options.sh GAME_EXECUTABLE
 set -uo pipefail
+. "$(dirname "$0")/../../scripts/lib/check.sh"
 game=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-fail() { echo "FAIL: $*"; exit 1; }
 
 # Runs the game with the arguments given and no display, in a terminal's
 # UTF-8 locale (in the C locale Qt 6.8 notes on standard error that it takes
 # C.UTF-8), and checks its exit status, and that each stream is empty (for an
-# empty pattern) or as a whole matches the Perl regular expression given for
-# it.
-expect() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
+# empty pattern) or as a whole matches the Perl regular expression given for it.
+answers() { # STATUS STDOUT_PATTERN STDERR_PATTERN ARGUMENTS...
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 "${run[@]}" "$game" "${@:4}" >"$work/1" 2>"$work/2"
   local status=$? fd pattern
-  [ "$status" = "$1" ] || fail "tanglewick ${*:4} ended with status $status, not $1: $(cat "$work/2")"
+  [ "$status" = "$1" ] || no "ended with status $status: $(cat "$work/2")" || return
   for fd in 1 2; do
     pattern=${@:fd+1:1}
     if [ -z "$pattern" ]; then [ ! -s "$work/$fd" ]; else grep -Pqz -- "\A$pattern\z" "$work/$fd"; fi ||
-      fail "tanglewick ${*:4} printed on file descriptor $fd: $(cat "$work/$fd")"
+      no "printed on file descriptor $fd: $(cat "$work/$fd")" || return
   done
-  passed=$((passed + 1))
 }
+expect() { check "tanglewick ${*:4}: status $1, and the output expected" answers "$@"; }
 
 run=()
 version='Tanglewick 1\.00\.0001\n'
@@ -50,4 +48,4 @@ expect 124 '' "tanglewick: ignoring argument 'Zoë\.txt'\n" Zoë.txt
 expect 124 '' "tanglewick: ignoring unknown option 'bogus', argument 'Words8\.Txt'\n" --bogus Words8.Txt
 expect 124 '' "tanglewick: ignoring missing value after '-style'\n" -style
 expect 124 '' '' -style fusion -reverse
-echo "$passed passed, 0 failed"
+finish

@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
-# Runs the real game as a native Wayland client of a headless weston:
-# - the game opens its window, named for its desktop entry, and prints
-#   nothing on standard error;
-# - closed, and the summary dismissed, it ends with status 0 within half a
-#   second, with nothing on standard error. The compositor places windows, so
-#   the closing slide cannot show; it must not hold up the end. Weston has no
-#   keyboard or pointer here: a helper, the real window with the real host
-#   services, closes the window and dismisses the summary itself.
-# Skips (status 77) when weston or Qt's Wayland plugin is not installed.
+# Runs the real game as a native Wayland client of a headless weston. The
+# compositor places windows, so the closing slide cannot show; it must not
+# hold up the end. Weston has no keyboard or pointer here: a helper, the real
+# window with the real host services, closes the window and dismisses the
+# summary itself. Skips (status 77) when weston or Qt's Wayland plugin is not
+# installed.
 # Usage: play_under_wayland.sh GAME_EXECUTABLE WORD_FILE_DIR CLOSE_HELPER
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"
-absent=$(missing weston)
+need weston
 compgen -G "$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)/platforms/libqwayland-*.so" >/dev/null ||
-  absent+="Qt's Wayland plugin (qt6-wayland)"
-[ -z "$absent" ] || { echo "SKIP: not installed: $absent"; exit 77; }
+  skip "not installed: Qt's Wayland plugin (qt6-wayland)"
 start_weston
 cp "$1" "$3" "$2"/Words*.Txt "$work/"
 helper=$(basename "$3")
@@ -23,7 +19,7 @@ helper=$(basename "$3")
 start() { timeout 20 "$work/$1" >"$work/$1.out" 2>"$work/$1.err" & game=$! && pids+=($game); }
 quiet() { [ ! -s "$work/$1.err" ] || fail "$1 printed on standard error: $(cat "$work/$1.err")"; }
 
-echo "== the window opens, with nothing on standard error"
+check "the window opens, named for the game's desktop entry, with nothing on standard error"
 start tanglewick
 await 50 grep -q 'xdg_toplevel@[0-9]*\.set_title(" *Tanglewick")' "$work/weston.log" || fail "the game window did not open"
 # The desktop matches the window to the game's menu entry, and its icon, by this id.
@@ -34,7 +30,7 @@ sleep 2
 quiet tanglewick
 stop "$game"
 
-echo "== closed, the summary dismissed: the end within half a second"
+check "closed, the summary dismissed: the end with status 0 within half a second, nothing on standard error"
 start "$helper"
 wait "$game"
 status=$?
@@ -46,4 +42,4 @@ dismissed=$(sed -n 's/^dismissed //p' "$work/$helper.out")
 [ -n "$dismissed" ] || fail "the game ended without a summary"
 echo "the game ended $((ended - dismissed)) ms after the summary was dismissed"
 ((ended - dismissed <= 500)) || fail "the game took longer than half a second to end"
-echo "2 passed, 0 failed"
+finish

@@ -2,31 +2,19 @@
 # Plays the real game by ear and keyboard, as a blind player would: the game
 # and the Orca screen reader share an accessibility bus under Xvfb and a
 # window manager, the keys are real X input, and the test listens to what
-# Orca would speak (its debug log's SPEECH OUTPUT lines; no audio needed)
-# and reads the window over the bus as a screen reader finds it
-# (read_game.py: the tiles, the verdict on show, the score). It checks, in
-# the order spoken within each step, that Orca speaks:
-# - the scrambled letters of every word drawn (at start-up, only once then;
-#   at a length choice, after the round button chosen; at New Word), as the
-#   tiles hold them and as an anagram of the word, and again when the focus
-#   comes back to the guess box;
-# - the typed letters, each verdict as the window shows it (again at each
-#   Enter), the new score after a right guess, the Show Word button with its
-#   description and the answer it reveals, and the summary at closing;
-# that a full round of Tab and one of Shift+Tab speak every control the
-# window shows and nothing of the boxes it keeps out of sight (the answer
-# above all); and that a middle click pastes no selection into the guess box.
-# First, before Orca starts, the game's test program checks in process what
-# Qt hands the bus: each announcement's text, and no text from those boxes.
-# Announcements reach Orca 48 (with Qt 6.8) as announcements, which it
-# speaks as they are; Orca 43 (with Qt 6.4) hears them as notifications, and
-# says "notification" first and a full stop last.
+# Orca would speak, in the order spoken within each step, and reads the
+# window over the bus as a screen reader finds it (read_game.py). First,
+# before Orca starts, the game's test program checks in process what Qt
+# hands the bus. Announcements reach Orca 48 (with Qt 6.8) as announcements,
+# which it speaks as they are; Orca 43 (with Qt 6.4) hears them as
+# notifications, and says "notification" first and a full stop last.
 # Installs what it needs when it can; skips (status 77) when it cannot, or
 # when the user already runs Orca (only one runs at a time).
 # Usage: screen_reader.sh GAME_EXECUTABLE TEST_PROGRAM (tst_game)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/x11test.sh"
+. "$here/../../scripts/lib/orca.sh"
 
 # The accessibility bus, Orca and the game share a session bus of their own,
 # which ends with the test.
@@ -37,42 +25,19 @@ if [ -z "${TANGLEWICK_IN_SESSION:-}" ]; then
     /usr/bin/python3 -c 'import Xlib' 2>/dev/null || echo python3-xlib
   }
   [ -z "$(needs)" ] || { echo "Installing what is missing: $(needs)"; "$here/../../scripts/install-deps.sh" screen-reader; }
-  [ -z "$(needs)" ] || { echo "SKIP: cannot run without $(needs)"; exit 77; }
-  ! pgrep -u "$(id -u)" -x orca >/dev/null ||
-    { echo "SKIP: Orca already runs for this user, and the test will not replace it"; exit 77; }
-  TANGLEWICK_IN_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
+  [ -z "$(needs)" ] || skip "cannot run without $(needs)"
+  ! pgrep -u "$(id -u)" -x orca >/dev/null || skip "Orca already runs for this user, and the test will not replace it"
 fi
+own_session "$@"
 
 start_x11
-log=$work/orca.log
-touch "$log"
-# What Orca said after line $1 of its log, one utterance a line (lines of a
-# longer one joined by " / "), without the voice settings that follow it.
-spoken_since() {
-  tail -n +"$(($1 + 1))" "$log" 2>/dev/null | tr -d '\r' | awk '
-    /^[0-9][0-9]:[0-9][0-9]:[0-9.]+ - / { on = sub(/^.* - SPEECH OUTPUT: '\''/, ""); said = "" }
-    on { sub(/^ +/, ""); sub(/ +$/, "", said); said = said (said == "" ? "" : " / ") $0 }
-    on && sub(/'\'' ?\{[^{}]*\}$/, "", said) { sub(/ +$/, "", said); print said; on = 0 }'
-}
-# On a failure: what Orca said, or, if it said nothing, the end of its log.
-fail() {
-  echo "FAIL: $*"
-  if [ -n "$(spoken_since 0)" ]; then echo "-- what Orca said:" && spoken_since 0; else echo "-- the end of Orca's log:" && tail -n 15 "$log" | tr -d '\r'; fi | sed 's/^/   /'
-  exit 1
-}
 # One word a length, so that the test knows the answer.
 cp "$1" "$work/tanglewick"
 echo triangle >"$work/Words8.Txt"
 echo chocolate >"$work/Words9.Txt"
+start_a11y_bus
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-await 50 dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
-  org.freedesktop.DBus.GetNameOwner string:org.a11y.Bus >/dev/null 2>&1 || fail "the accessibility bus did not start"
-
-step() { echo "== $*"; steps=$((steps + 1)) at=$(wc -l <"$log") heard=0; }
-steps=0
-step "in process, on the bus: each announcement's text as Qt hands it on, no text from the hidden boxes"
+check "in process, on the bus: each announcement's text as Qt hands it on, no text from the hidden boxes"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$2" announcements hiddenBoxesTellAScreenReaderNothing >"$work/in-process.log" 2>&1 ||
   fail "the game's test program: $(grep -A 3 '^FAIL' "$work/in-process.log")"
 ! grep -q '^SKIP' "$work/in-process.log" || fail "the game's test program found no accessibility bus"
@@ -81,28 +46,9 @@ grep '^Totals' "$work/in-process.log"
 # Qt 6.8 and later hand announcements on as such; before, as notifications.
 qt=$(readlink -f "$(ldd "$1" | sed -n 's/.*libQt6Core\.so\.6 => \([^ ]*\).*/\1/p')")
 case ${qt##*.so.} in 6.[0-7].*) notice="notification " ;; *) notice="" ;; esac
+start_orca
+step() { check "$*"; listen; }
 
-# Orca writes its log line by line only to a terminal: script(1) gives it one.
-# At the end Orca goes first, for good (its own shutdown can hang, and it has
-# nothing to save), and its terminal then reaps it, so that no finished Orca
-# lingers to stop the next one from starting.
-script -qfec "exec orca --debug-file /dev/tty" /dev/null </dev/null >"$log" 2>&1 &
-terminal=$!
-pids+=($terminal)
-orca=$(await 50 pgrep -P "$terminal") || fail "Orca did not start"
-trap 'kill -KILL "$orca"; stop "$terminal" 30; cleanup' EXIT
-# Orca 43 logs the first, Orca 48 the second, once it listens.
-await 100 grep -aqE 'ORCA: Starting (ATSPI registry|Atspi main event loop)' "$log" || fail "Orca did not start"
-
-# Whether Orca said, in the step and after what the step heard so far, an
-# utterance matching the extended regular expression $1 in full; if so, sets
-# got to it and counts it heard.
-hear() {
-  got=$(spoken_since "$at" | tail -n +"$((heard + 1))" | grep -Exn -- "$1") || return
-  got=${got%%$'\n'*} && heard=$((heard + ${got%%:*})) && got=${got#*:}
-}
-# Waits up to 10 s for each utterance in turn.
-said() { local pattern; for pattern; do await 100 hear "$pattern" || fail "Orca did not say /$pattern/"; echo "   Orca: $got"; done; }
 # Waits for Orca to speak a word's letters, "Scrambled letters, R T A I N G
 # L E.", after $1 ("notification " or nothing), checks they are those of $2,
 # and sets word to them run together.
@@ -155,7 +101,7 @@ for key in Tab shift+Tab; do
 done
 
 step "a middle click on the guess box pastes nothing of another program's selection"
-/usr/bin/python3 "$here/own_selection.py" xyz >"$work/selection.txt" &
+/usr/bin/python3 "$here/../../scripts/lib/own_selection.py" xyz >"$work/selection.txt" &
 pids+=($!)
 await 50 grep -qs owned "$work/selection.txt" || fail "no program took the primary selection"
 # The middle of the guess box, in the window's client area.
@@ -207,4 +153,4 @@ step "closing: the summary"
 wmctrl -c Tanglewick
 said "You Have Played Tanglewick For [0-9:]{8} / And Played 2 Tanglewick Words / \
 And You Had 2 In Correct Guess / Total Scores Was 2 / Have A Nice Day GoodBye\.?"
-echo "$steps passed, 0 failed"
+finish

@@ -1,30 +1,16 @@
 #!/usr/bin/env bash
 # The Windows setup program, under Wine and Xvfb in a Wine prefix of its own,
-# as a player and a package manager use it:
-# - per user, silently (/S): the staged files and the uninstaller in
-#   %LOCALAPPDATA%\Programs\Tanglewick; one Start menu shortcut, Tanglewick,
-#   to the game in its own folder, and no desktop shortcut; the whole Add or
-#   Remove Programs entry under HKCU; the game, started from the shortcut,
-#   opens its window; the uninstaller, run as the entry's quiet uninstall
-#   string says, leaves a file the player added in the folder, and nothing
-#   else: no file of the game's, no shortcut, no entry;
-# - for all users (/AllUsers /S /D=), into a folder whose path has a space
-#   and a letter beyond ASCII: the same in everyone's Start menu and under
-#   HKLM, and nothing under HKCU;
-# - an older version (which shipped Obsolete.txt and another Words8.Txt),
-#   its Words9.Txt replaced by the player's own list, then this one over it:
-#   Obsolete.txt is gone, the player's file and list stay, Words8.Txt is
-#   this version's, one entry is left, of this version; uninstalled, only
-#   the player's list is left, and installed again the game has it still;
-# - while the game runs, the setup program, silently, and the uninstaller
-#   end with exit code 32 and change nothing;
-# - for all users by the setup program whose uninstaller takes the player
-#   for a standard account (Wine makes every account an administrator):
-#   that uninstaller, and this setup program over it, end with exit code 5
-#   and change nothing.
+# as a player and a package manager use it: installed per user and for all
+# users (into a folder whose path has a space and a letter beyond ASCII),
+# over an older version (which shipped Obsolete.txt and another Words8.Txt)
+# whose Words9.Txt the player replaced, while the game runs, and by a setup
+# program whose uninstaller takes the player for a standard account (Wine
+# makes every account an administrator). Each uninstall, run as the entry's
+# quiet uninstall string says, leaves a file the player added, and nothing else.
 # Usage: setup_under_wine.sh SETUP OLDER_SETUP STAGED_FOLDER USER_ACCOUNT_SETUP
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"
+. "$(dirname "$0")/../../scripts/lib/wine.sh"
 stage=$3
 start_x11
 export LC_ALL=C.UTF-8 WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
@@ -33,49 +19,12 @@ wineboot -i >/dev/null 2>&1 && wineserver -w
 cp "$1" "$WINEPREFIX/drive_c/setup.exe" && cp "$2" "$WINEPREFIX/drive_c/older-setup.exe"
 cp "$4" "$WINEPREFIX/drive_c/user-account-setup.exe"
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tanglewick'
-passed=0
 
-# Runs a command line through Windows' cmd, which keeps a path's spaces and
-# letters whole (quotes do not pass whole through Wine's command line), and
-# waits for every program it started.
-run() { wine cmd /c "$1" >/dev/null 2>&1; wineserver -w; }
-unix() { winepath -u "$1" 2>/dev/null; }
-windows_folder() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
-# The uninstall entry under HKCU or HKLM as NAME=VALUE lines, sorted; empty
-# when there is none.
-entry() {
-  rm -f "$work/entry.reg"
-  wine reg export "$1\\$key" "$(winepath -w "$work/entry.reg")" >/dev/null 2>&1 || return 0
-  iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' | sed -n 's/^"\([^"]*\)"=/\1=/p' |
-    sed 's/="\(.*\)"$/=\1/; s/\\"/"/g; s/\\\\/\\/g' | sort
-}
-# The files under a folder, one path a line, sorted.
-files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
+# The uninstall entry under HKCU or HKLM.
+entry() { registry_key "$1\\$key"; }
 # What an install under the Windows folder $1 for the registry root $2 is:
 # its files with their sums and times, and its entry.
 install_state() { (cd "$(unix "$1")" && find . -type f -printf '%p %T@ ' -exec md5sum {} \; | LC_ALL=C sort) && entry "$2"; }
-# Runs the Windows program $1 with the arguments that follow, waiting for it
-# alone, and prints its exit code.
-exit_code() { wine "$@" >/dev/null 2>&1; echo $?; }
-# The target and the working folder of a shortcut, on one line.
-shortcut() {
-  python3 - "$1" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-flags = struct.unpack_from("<I", data, 20)[0]
-at = 76 + (2 + struct.unpack_from("<H", data, 76)[0] if flags & 1 else 0)
-info = at
-at += struct.unpack_from("<I", data, at)[0] if flags & 2 else 0
-base = struct.unpack_from("<I", data, info + 16)[0]
-target = data[info + base:data.index(b"\0", info + base)].decode("cp1252")
-strings = {}
-for bit in (4, 8, 16):  # name, relative path, working folder: UTF-16, counted
-    if flags & bit:
-        n = struct.unpack_from("<H", data, at)[0]
-        strings[bit], at = data[at + 2:at + 2 + 2 * n].decode("utf-16-le"), at + 2 + 2 * n
-print("target=%s folder=%s" % (target, strings.get(16, "").rstrip("\0")))
-PY
-}
 # Checks an install into the Windows folder $1 for the context $2 (current
 # or all), with its Start menu folder $3.
 check_installed() {
@@ -122,26 +71,23 @@ check_uninstalled() {
   rm -r "$(unix "$1")"
 }
 
-echo "== per user, silently"
+check "per user, silently: the files, shortcut and entry; the game from the shortcut; uninstalled"
 local_folder="$(windows_folder LOCALAPPDATA)\\Programs\\Tanglewick"
 run 'C:\setup.exe /S'
 check_installed "$local_folder" current "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
 (env -u WINEPATH wine start /unix "$(unix "$(windows_folder APPDATA)")/Microsoft/Windows/Start Menu/Programs/Tanglewick.lnk") \
   >"$work/game.log" 2>&1
 await_game_window "$work/game.log"
-echo "the game's window came up, started from the shortcut"
 wineserver -k && wineserver -w
 check_uninstalled "$local_folder" HKCU "my words.txt"
-passed=$((passed + 1))
 
-echo "== for all users, silently, into a folder of the player's choice"
+check "for all users, silently, into a folder of the player's choice; uninstalled"
 folder='C:\users\Zoë\Meine Spiele\Tanglewick'
 run "C:\\setup.exe /AllUsers /S /D=$folder"
 check_installed "$folder" all "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
 check_uninstalled "$folder" HKLM "Zoë's words.txt"
-passed=$((passed + 1))
 
-echo "== over an older version, the player's own word list kept"
+check "over an older version, the player's own word list kept, uninstalled and installed again"
 local_programs="$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
 installed=$(unix "$local_folder")
 run 'C:\older-setup.exe /S'
@@ -163,9 +109,8 @@ cmp -s "$work/own-list" "$installed/Words9.Txt" || fail "installed again, the pl
 check_installed "$local_folder" current "$local_programs"
 run "$local_folder\\Uninstall.exe /S"
 rm "$installed/Words9.Txt" && rmdir "$installed" || fail "the uninstall left more than the player's list: $(files "$installed")"
-passed=$((passed + 1))
 
-echo "== while the game runs"
+check "while the game runs: the setup program and the uninstaller end with exit code 32, changing nothing"
 run 'C:\setup.exe /S'
 (env -u WINEPATH wine start /unix "$installed/Tanglewick.exe") >"$work/game.log" 2>&1
 await_game_window "$work/game.log"
@@ -180,9 +125,8 @@ mv "$work/Uninstall.exe" "$installed/"
 install_state "$local_folder" HKCU | diff "$work/before" - >&2 || fail "the game's files or entry changed while it ran"
 wineserver -k && wineserver -w
 check_uninstalled "$local_folder" HKCU "my words.txt"
-passed=$((passed + 1))
 
-echo "== for all users, uninstalled from a standard account"
+check "for all users, from a standard account: the uninstaller and a setup program over it end with code 5"
 # (In a folder without spaces: the uninstaller takes all after _?= as it stands.)
 folder='C:\Games\Tanglewick'
 run "C:\\user-account-setup.exe /AllUsers /S /D=$folder"
@@ -191,5 +135,4 @@ install_state "$folder" HKLM >"$work/before"
 [ "$(exit_code "$folder\\Uninstall.exe" /S "_?=$folder")" = 5 ] || fail "the uninstaller did not end with exit code 5"
 [ "$(exit_code 'C:\setup.exe' /AllUsers /S)" = 5 ] || fail "the setup program over it did not end with exit code 5"
 install_state "$folder" HKLM | diff "$work/before" - >&2 || fail "the files or the entry changed"
-passed=$((passed + 1))
-echo "$passed passed, 0 failed"
+finish

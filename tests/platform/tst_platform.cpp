@@ -19,34 +19,22 @@ class TestPlatform : public QObject
 {
     Q_OBJECT
 private slots:
-    void timeOfDayDropsTheFraction()
+    void clockAndRandom()
     {
         FixedClock clock;
         clock.msecs = 47109999; // 13:05:09.999
-        QCOMPARE(timeOfDay(clock), timeSerial(13, 5, 9));
-    }
-
-    // splitmix64 from state 0 first gives 0xE220A8397B1DCDAF, from the other 2^64 - 1; a draw is the top 24 bits
-    // over 2^24, so always below 1.
-    void drawIsTheTopBitsOfTheMix()
-    {
-        FixedClock clock;
+        QCOMPARE(timeOfDay(clock), timeSerial(13, 5, 9)); // the fraction dropped, not rounded
+        // splitmix64 from state 0 first gives 0xE220A8397B1DCDAF, from this one 2^64 - 1; a draw is the top 24
+        // bits over 2^24, so always below 1.
         QCOMPARE(double(MixingRandom(clock, 0).next()), 0xE220A8 / 0x1p24);
         QCOMPARE(double(MixingRandom(clock, 0x31628AF67B2131AB).next()), 1 - 0x1p-24);
-    }
-
-    // Reseeding from the timer is reseeding with its seconds, the fraction kept: a second New Word within the
-    // same second draws anew.
-    void reseedFromTimerKeepsTheFraction()
-    {
-        FixedClock clock;
-        clock.msecs = 47109999;
+        // Reseeding from the timer is reseeding with its seconds, the fraction kept.
         MixingRandom random(clock, 42), twin(clock, 42);
         random.reseedFromTimer();
         twin.reseed(47109.999);
         const float first = random.next();
         QCOMPARE(twin.next(), first);
-        random.reseedFromTimer();
+        random.reseedFromTimer(); // a second New Word within the same second
         QVERIFY(random.next() != first);
     }
 

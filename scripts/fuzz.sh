@@ -22,9 +22,7 @@ seconds=${1:-60}
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-fuzz"
 
-# --- What the fuzzers need: clang, its libFuzzer and sanitizer run-times -
 "$here/scripts/install-deps.sh" test
-
 cmake -S "$here/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
 

@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
 # Plays the real game by ear and keyboard, as a blind player would: the game
-# and the Orca screen reader share an accessibility bus under Xvfb and a
-# window manager, the keys are real X input, and the test listens to what
-# Orca would speak, in the order spoken within each step, and reads the
-# window over the bus as a screen reader finds it (read_game.py). First,
-# before Orca starts, the game's test program checks in process what Qt
-# hands the bus. Announcements reach Orca 48 (with Qt 6.8) as announcements,
-# which it speaks as they are; Orca 43 (with Qt 6.4) hears them as
-# notifications, and says "notification" first and a full stop last.
-# Installs what it needs when it can; skips (status 77) when it cannot, or
-# when the user already runs Orca (only one runs at a time).
+# and Orca share an accessibility bus under Xvfb and a window manager, the
+# keys are real X input, and the test listens to what Orca would speak and
+# reads the window over the bus (scripts/lib/read_game.py). First, the
+# game's test program checks in process what Qt hands the bus. Orca 48 (Qt
+# 6.8) speaks announcements as they are; Orca 43 (Qt 6.4) hears them as
+# notifications. Skips (status 77) when what it needs cannot be installed,
+# or the user already runs Orca (only one runs at a time).
 # Usage: screen_reader.sh GAME_EXECUTABLE TEST_PROGRAM (tst_game)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -62,7 +59,7 @@ letters() {
 window() {
   local scrambled=$1____________ yours=$2____________ seen
   local expected="scrambled=${scrambled:0:12} yours=${yours:0:12} verdict=$3 score=$4"
-  seen=$(/usr/bin/python3 "$here/read_game.py" 2>&1)
+  seen=$(/usr/bin/python3 "$here/../../scripts/lib/read_game.py" 2>&1)
   [ "$seen" = "$expected" ] || fail "over the bus the window reads"$'\n'"   $seen"$'\n'" not"$'\n'"   $expected"
 }
 keys() { xdotool key --delay 60 "$@"; }
@@ -107,7 +104,7 @@ await 50 grep -qs owned "$work/selection.txt" || fail "no program took the prima
 # The middle of the guess box, in the window's client area.
 xdotool mousemove --window "$(window_named '^ +Tanglewick$')" 384 196 click 2
 sleep 0.5
-guess=$(/usr/bin/python3 "$here/read_game.py" guess)
+guess=$(/usr/bin/python3 "$here/../../scripts/lib/read_game.py" guess)
 [ -z "$guess" ] || fail "a middle click pasted '$guess' into the guess box"
 window "$word" "" "" 0
 

@@ -3,25 +3,18 @@
 # window and the window manager's frame around it every few milliseconds,
 # from before the summary is dismissed until the frame has been gone for a
 # while, and checks that
-# - while the window shrinks both ways (smaller than at the start, and wider
-#   and taller than the least it is seen at, whatever least size the window
-#   manager keeps: KWin holds a client 37 pixels high, and 6.3 2 wide, and
-#   moves it on, so that it slides, once the game asks for less; the game
-#   itself stops at a pixel), its centre stays where it was, within 4
-#   pixels (two passes) in the median sample: a sample may fall between the
-#   window manager's move of the frame and its resize of the window, which
-#   on a busy machine may lag some passes behind. (The least is taken over
-#   the whole closing, not sample by sample: a window manager that carries
-#   out a pass's width and height apart must not hide a drifting centre.)
+# - while the window shrinks both ways, its centre stays where it was, within
+#   4 pixels (two passes) in the median sample. The least size is taken over
+#   the whole closing, whatever least size the window manager keeps (KWin
+#   holds a client 37 pixels high and then slides it), so that a window
+#   manager carrying out a pass's width and height apart cannot hide a
+#   drifting centre; a sample may fall between its move and its resize;
 # - the passes come as the window manager answers them, not at the pace of
-#   the game's longest wait for an answer (50 ms): before the game ends, the
-#   window is seen shrunk by 15 passes at least (a busy openbox or mutter
-#   takes up to 15 ms over a pass; the game's 460 passes are made when it
-#   keeps up);
+#   the game's longest wait (50 ms): before the game ends, the window is seen
+#   shrunk by 15 passes at least;
 # - once the game has ended, its frame moves no more, and is gone within
 #   0.2 s.
-# Prints what it found, and each sample to the log file given, the first as
-# soon as it is taken:
+# Prints what it found, and each sample to the log file given, as taken:
 #   <ms> <up|ended> client <x> <y> <w> <h> frame <x> <y> <w> <h>
 # ("-" for a window not there or not mapped). Exits 1 when a check fails.
 # Usage: watch_closing.py WINDOW_ID PID LOG

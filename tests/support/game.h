@@ -133,12 +133,7 @@ inline void run(Game &game, const QString &script)
         else if (word.front().isUpper())
             QTest::keyClick(focus, QKeySequence(word)[0].key(), QKeySequence(word)[0].keyboardModifiers());
         else
-            for (const QChar c : word) {
-                if (c.unicode() < 0x80)
-                    QTest::keyClick(focus, c.toLatin1());
-                else // a key of another keyboard, known by its text alone
-                    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            }
+            QTest::keyClicks(focus, word);
     }
 }
 

@@ -1,9 +1,7 @@
-// What the window's geometry table cannot say by itself, run at scales 1
-// and 2: the order Tab visits the controls in, what is drawn above what, the
-// window as drawn against its picture, the game's icon; and the message box
-// the game speaks through. That the window
-// keeps its colours under a dark desktop scheme, tests/e2e/dark_scheme.sh
-// checks on a real one.
+// What the window's geometry table cannot say by itself, at scales 1 and 2:
+// the order Tab visits the controls in, what is drawn above what, the window
+// as drawn against its picture, the game's icon; and the message box the game
+// speaks through. tests/e2e/dark_scheme.sh checks its colours on a dark desktop.
 
 #include "game.h"
 #include "qtplatform/systemhost.h"
@@ -31,8 +29,6 @@ private slots:
         QCOMPARE(seen, u"title=Title text=one\ntwo icon=%1"_s.arg(QMessageBox::Critical));
     }
 
-    // What the window's geometry table cannot say by itself (run at scales 1
-    // and 2 too): the order Tab visits the controls in, ...
     void tabVisitsTheControlsInTheirOrder()
     {
         const auto visits = [](Qt::Key key) {
@@ -58,7 +54,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, layout::indexOf("NotInTheWindow"));
     }
 
-    // ... what is drawn above what, and the window as drawn, pixel for pixel, against its picture in tests/window,
+    // What is drawn above what, and the window as drawn, pixel for pixel, against its picture in tests/window,
     // one for each platform's fonts and each scale: the tiles in their frames, the rules, the captions in their
     // faces, the legend's five lines beside the round buttons, the congratulation in red, a guess typed.
     void drawnAsItsPicture()

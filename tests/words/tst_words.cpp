@@ -3,7 +3,6 @@
 
 #include "datatable.h"
 #include "errors.h"
-#include "oddfiles.h"
 #include "words/sequentialfile.h"
 #include "words/wordfiles.h"
 
@@ -13,8 +12,25 @@
 
 #include <deque>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 using namespace platform;
+
+// Makes "<fifo>" (a named pipe with no writer), "<zero>" or "<urandom>" (links to those endless devices) where a
+// word file should be. False when it cannot be made here.
+static bool makeOddFile(const QString &kind, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    if (kind == u"<fifo>")
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return QFile::link(u"/dev/"_s + kind.mid(1).chopped(1), path);
+#else
+    return false;
+#endif
+}
 
 class TestWords : public QObject
 {

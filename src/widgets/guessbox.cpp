@@ -35,7 +35,6 @@ GuessBox::GuessBox(QWidget *parent)
 {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
-    setDragEnabled(false);
 }
 
 // An input method told the box takes its text would take the player's keys

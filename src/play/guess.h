@@ -23,7 +23,6 @@ constexpr bool isCapitalLetter(char16_t c)
 // upper-cases to it. Other characters keep their upper case.
 char16_t typedCapital(char16_t typed);
 
-
 // A guess is right when it is the answer exactly, or when it uses exactly
 // the answer's letters in another order and is itself an entry of the word
 // list (compared in upper case): TRIANGLE's letters also spell INTEGRAL,

@@ -73,6 +73,7 @@ private slots:
         row("stops shrinking, still moves away", {1000, 15360, 1500, never, 0, ample}, 479, 479, {16370, 15370, 1540, 1500});
         row("shrinks about its centre", {1000, 1299, 0, never, 0, ample}, 10, 10, {2300, 1300, 3400, 3400});
         row("a pass from the edge", {15330, 15360, 0, never, 0, ample}, 2, 2, {2060, 15390, 3880, 3880});
+        row("already past the edge: one pass", {15380, 15360, 0, never, 0, ample}, 1, 1, {2030, 15410, 3940, 3940});
         row("no screen width known: one pass", {1000, never, 0, never, 0, ample}, 1, 1, {2030, 1030, 3940, 3940});
         row("kept on screen: ends when it stops", {1000, 15360, 4000, never, 1, ample}, 479, 347, {11360, 11360, 4000, 4000});
         row("top kept on screen: ends on time", {11000, 15360, 4000, never, 1, ample}, 146, 146, {6380, 11360, 4000, 4000});

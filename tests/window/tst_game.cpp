@@ -4,7 +4,6 @@
 
 #include "closing/closing.h"
 #include "datatable.h"
-#include "errors.h"
 #include "game.h"
 #include "qtplatform/windowgeometry.h"
 #include "widgets/wordlistbox.h"
@@ -204,45 +203,6 @@ private slots:
         }
         QCOMPARE(seen.join(u' '), u"( ) 0 +0-99 100 +100-199 200 +200-249 250. ( ) 0 +0-2 3."_s);
         QCOMPARE(list->model()->data({}), QVariant()); // no text for no row, as Ctrl+C with none current asks
-    }
-
-    // What a screen reader is told of a script, announcement by announcement, as Qt hands them to it.
-    void announcements_data()
-    {
-        const Table<QString, QString> row("script", "heard");
-        // clang-format off
-        row("typing and taking back", "tri Backspace", "");
-        row("a wrong guess, and Enter again", "ab Enter Enter", "InCorrect !!! | InCorrect !!!");
-        row("a right guess and the new score", "triangle Enter", "Congratulations !!! Your Word Is Correct. Score 1");
-        row("New Word: the letters in tile order", "GetNewWord", "Scrambled letters, E T R I A N G L");
-        row("a length choice", "Option9", "Scrambled letters, D A B A N D O N E");
-        row("Show Word: the answer, then letter by letter", "ShowWord", "The word is TRIANGLE, spelt T R I A N G L E");
-        // clang-format on
-    }
-
-    void announcements()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, heard);
-        if (!QAccessible::isActive()) // Qt hands events on only where its platform has a screen reader's bus
-            QSKIP("no accessibility bus: tests/e2e/screen_reader.sh runs this on one");
-        QCoreApplication::processEvents(); // what the window had to say as it opened
-        static QStringList announced;
-        announced.clear();
-        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            if (event->type() == QAccessible::Announcement)
-                announced << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
-#else
-            if (event->type() == QAccessible::ObjectShow
-                && event->accessibleInterface()->role() == QAccessible::Notification)
-                announced << event->accessibleInterface()->text(QAccessible::Name);
-#endif
-        });
-        const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
-        run(*m_game, script);
-        QTest::qWait(50); // each comes once its event is done
-        QCOMPARE(announced.join(u" | "_s), heard);
     }
 
     // The boxes below the client area give a screen reader their names alone: no answer, no word, no count.

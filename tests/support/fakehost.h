@@ -2,9 +2,11 @@
 #define TANGLEWICK_TESTS_FAKEHOST_H
 
 // Stand-ins for the host services, so that tests can steer the clock and the
-// random generator and see the message boxes and the end of the program.
+// random generator and see the message boxes, the run-time errors raised and
+// the end of the program.
 
 #include "platform/host.h"
+#include "platform/runtimeerror.h"
 
 #include <QList>
 #include <QString>
@@ -13,6 +15,17 @@
 #include <functional>
 #include <optional>
 #include <tuple>
+
+// The code of the run-time error a step raises, 0 for none.
+inline int errorOf(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const platform::RuntimeError &error) {
+        return error.code();
+    }
+    return 0;
+}
 
 using ShownMessage = std::tuple<QString, QString, platform::MessageStyle>; // text, title, style
 

@@ -2,7 +2,7 @@
 // numbers a pass takes.
 
 #include "datatable.h"
-#include "errors.h"
+#include "fakehost.h"
 #include "words/sequentialfile.h"
 #include "words/wordfiles.h"
 

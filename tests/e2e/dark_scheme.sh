@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Runs the real game under Xvfb and a window manager under the default palette,
-# then under KDE's Breeze Dark colour scheme (a kdeglobals read by Qt's KDE
-# platform theme), and checks that the window's client area is the same pixel
-# for pixel at the first word (of eight like letters: always scrambled alike),
-# with a guess typed, and at the verdict; the summary, a box of the desktop's,
-# shows that the scheme reached Qt. The shots of a state that differs stay in
-# $TANGLEWICK_TEST_OUTPUT. Skips (77) when a tool is missing.
+# Runs the real game under Xvfb and a window manager with the default palette,
+# then with KDE's Breeze Dark scheme (a kdeglobals read by Qt's KDE platform
+# theme): the window's client area is the same pixel for pixel at the first
+# word (eight like letters, always scrambled alike), with a guess typed, and
+# at the verdict; the summary, the desktop's own box, shows the scheme reached
+# Qt. Shots that differ stay in $TANGLEWICK_TEST_OUTPUT. Skips (77) when a
+# tool is missing.
 # Usage: dark_scheme.sh GAME_EXECUTABLE
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"

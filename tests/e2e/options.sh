@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The real program's options: with no display at all, --help and --version
-# answer on standard output and end with status 0, without needing the window
-# system (without a display the game window could not even be tried, and the
-# program would abort); any other argument is passed over with a one-line note
-# on standard error, and the game starts and plays on (on Qt's offscreen
-# platform, for 3 seconds) as without it.
+# The real program's options: with no display at all (where the game window
+# could not even be tried), --help and --version answer on standard output
+# and end with status 0; any other argument is passed over with a one-line
+# note on standard error, and the game starts and plays on (offscreen, for 5
+# seconds) as without it.
 # Usage: options.sh GAME_EXECUTABLE
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/check.sh"

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Runs the real game as a native Wayland client of a headless weston. The
-# compositor places windows, so the closing slide cannot show; it must not
-# hold up the end. Weston has no keyboard or pointer here: a helper, the real
-# window with the real host services, closes the window and dismisses the
-# summary itself. Skips (status 77) when weston or Qt's Wayland plugin is not
-# installed.
+# Runs the real game as a native Wayland client of a headless weston, where
+# the compositor places windows: the closing slide cannot show, and must not
+# hold up the end. Weston has no keyboard or pointer here, so a helper, the
+# real window with the real host services, closes the window and dismisses
+# the summary itself. Skips (77) without weston or Qt's Wayland plugin.
 # Usage: play_under_wayland.sh GAME_EXECUTABLE WORD_FILE_DIR CLOSE_HELPER
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"

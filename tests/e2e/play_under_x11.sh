@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Runs the real game under X with a window manager, as a player would:
-# openbox on Xvfb, or, headless, through Xwayland, GNOME's mutter ("mutter")
-# or KDE's KWin with its Breeze frames ("kwin"). The game starts 20 times
-# with every core kept busy, as a build beside it would. Closing, it is
-# watched by watch_closing.py. Skips (status 77) when a tool it needs is not
-# installed (under KWin: Breeze too), or kwin_wayland does not run for a
-# user other than root.
+# openbox on Xvfb, or through Xwayland GNOME's mutter ("mutter") or KDE's
+# KWin with its Breeze frames ("kwin"). It starts 20 times with every core
+# busy, as with a build beside it; watch_closing.py watches it close. Skips
+# (77) when a tool (under KWin, Breeze too) is missing, or kwin_wayland does
+# not run for a user other than root.
 # Usage: play_under_x11.sh GAME_EXECUTABLE WORD_FILE_DIR [openbox|mutter|kwin]
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"

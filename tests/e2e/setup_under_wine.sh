@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The Windows setup program, under Wine and Xvfb in a Wine prefix of its own,
-# as a player and a package manager use it: installed per user and for all
-# users (into a folder whose path has a space and a letter beyond ASCII),
-# over an older version (which shipped Obsolete.txt and another Words8.Txt)
-# whose Words9.Txt the player replaced, while the game runs, and by a setup
-# program whose uninstaller takes the player for a standard account (Wine
-# makes every account an administrator). Each uninstall, run as the entry's
-# quiet uninstall string says, leaves a file the player added, and nothing else.
+# The Windows setup program under Wine and Xvfb, in a Wine prefix of its own,
+# as players and package managers use it: per user and for all users (into a
+# folder with a space and a letter beyond ASCII in its path), over an older
+# version (with Obsolete.txt and another Words8.Txt) whose Words9.Txt the
+# player replaced, while the game runs, and built to take the player for a
+# standard account (Wine makes every account an administrator). Each
+# uninstall, run as the entry's quiet uninstall string says, leaves a file
+# the player added, and nothing else.
 # Usage: setup_under_wine.sh SETUP OLDER_SETUP STAGED_FOLDER USER_ACCOUNT_SETUP
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib/x11test.sh"
@@ -19,6 +19,9 @@ wineboot -i >/dev/null 2>&1 && wineserver -w
 cp "$1" "$WINEPREFIX/drive_c/setup.exe" && cp "$2" "$WINEPREFIX/drive_c/older-setup.exe"
 cp "$4" "$WINEPREFIX/drive_c/user-account-setup.exe"
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tanglewick'
+local_folder="$(windows_folder LOCALAPPDATA)\\Programs\\Tanglewick" && installed=$(unix "$local_folder")
+local_programs="$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+all_programs="$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
 
 # The uninstall entry under HKCU or HKLM.
 entry() { registry_key "$1\\$key"; }
@@ -72,11 +75,9 @@ check_uninstalled() {
 }
 
 check "per user, silently: the files, shortcut and entry; the game from the shortcut; uninstalled"
-local_folder="$(windows_folder LOCALAPPDATA)\\Programs\\Tanglewick"
 run 'C:\setup.exe /S'
-check_installed "$local_folder" current "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
-(env -u WINEPATH wine start /unix "$(unix "$(windows_folder APPDATA)")/Microsoft/Windows/Start Menu/Programs/Tanglewick.lnk") \
-  >"$work/game.log" 2>&1
+check_installed "$local_folder" current "$local_programs"
+(env -u WINEPATH wine start /unix "$(unix "$local_programs")/Tanglewick.lnk") >"$work/game.log" 2>&1
 await_game_window "$work/game.log"
 wineserver -k && wineserver -w
 check_uninstalled "$local_folder" HKCU "my words.txt"
@@ -84,12 +85,10 @@ check_uninstalled "$local_folder" HKCU "my words.txt"
 check "for all users, silently, into a folder of the player's choice; uninstalled"
 folder='C:\users\Zoë\Meine Spiele\Tanglewick'
 run "C:\\setup.exe /AllUsers /S /D=$folder"
-check_installed "$folder" all "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
+check_installed "$folder" all "$all_programs"
 check_uninstalled "$folder" HKLM "Zoë's words.txt"
 
 check "over an older version, the player's own word list kept, uninstalled and installed again"
-local_programs="$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
-installed=$(unix "$local_folder")
 run 'C:\older-setup.exe /S'
 [ -f "$installed/Obsolete.txt" ] || fail "the older version did not install Obsolete.txt"
 cmp -s "$stage/Words8.Txt" "$installed/Words8.Txt" && fail "the older version's Words8.Txt is this one's"
@@ -130,7 +129,7 @@ check "for all users, from a standard account: the uninstaller and a setup progr
 # (In a folder without spaces: the uninstaller takes all after _?= as it stands.)
 folder='C:\Games\Tanglewick'
 run "C:\\user-account-setup.exe /AllUsers /S /D=$folder"
-check_installed "$folder" all "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
+check_installed "$folder" all "$all_programs"
 install_state "$folder" HKLM >"$work/before"
 [ "$(exit_code "$folder\\Uninstall.exe" /S "_?=$folder")" = 5 ] || fail "the uninstaller did not end with exit code 5"
 [ "$(exit_code 'C:\setup.exe' /AllUsers /S)" = 5 ] || fail "the setup program over it did not end with exit code 5"

@@ -10,9 +10,9 @@ LegendLabel::LegendLabel(const QString &text, int lineStep, QWidget *parent)
 
 void LegendLabel::paintEvent(QPaintEvent *)
 {
-    // The background is filled already: the legend is an opaque label.
+    // The background is filled already: the legend is an opaque label. A
+    // painter on a widget starts with its text colour as the pen.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
 
     QTextLayout textLayout(text(), font(), this); // wrapping at word breaks, as a layout does unless told otherwise
     textLayout.beginLayout();
